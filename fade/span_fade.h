@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+
+#include "fade/colour.h"
+#include "fade/text.h"
+
+namespace hue {
+
+// Which wave tag a wavy character gets: 1 "<sup>", 2 "</sup>", 3 "<sub>", 4 "</sub>". The caller
+// owns it and starts each line at 0; it is left at the value of the last character coloured.
+using WaveCounter = int;
+
+// Colours the slice character by character from one step past `start` to exactly `end`, one
+// "<Font Color=#RRGGBB>" group per character, with the next wave tag after it when `wavy` is set.
+Text FadeSpan(TextView slice, Rgb start, Rgb end, bool wavy, WaveCounter& counter);
+
+namespace detail {
+
+// The exact length of FadeSpan's result, so callers can allocate once.
+std::size_t SpanMarkupLength(std::size_t characters, bool wavy, WaveCounter counter);
+
+// FadeSpan, appending to `out` instead of returning a new string.
+void AppendSpan(Text& out, TextView slice, Rgb start, Rgb end, bool wavy, WaveCounter& counter);
+
+}  // namespace detail
+}  // namespace hue

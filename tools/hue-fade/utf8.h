@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "fade/text.h"
+
+namespace hue {
+
+// Strict UTF-8: overlong forms, surrogates and code points above U+10FFFF are refused.
+std::optional<Text> DecodeUtf8(std::string_view bytes);
+
+void AppendUtf8(std::string& out, char32_t codePoint);
+std::string EncodeUtf8(TextView text);
+
+}  // namespace hue
