@@ -6,9 +6,9 @@
 
 namespace hue {
 
-Text AnnouncementMarkup(TextView text) {
-    Text line;
-    line.reserve(text.size() * 21);
+Markup AnnouncementMarkup(TextView text) {
+    Markup line;
+    line.reserve(text.size() * 24);
     const double length = static_cast<double>(text.size());
     for (std::size_t i = 1; i <= text.size(); ++i) {
         // Double precision, divided first: 510 / L, then times the position.
@@ -17,11 +17,11 @@ Text AnnouncementMarkup(TextView text) {
         const int hi = static_cast<int>(std::lrint(ramp));
         const int lo = static_cast<int>(std::lrint(255.0 - ramp));
         // Red lo and blue hi: ColourToHex writes blue first, so the tag reads hi, 00, lo.
-        const std::string hex = ColourToHex(ComposeColour(lo, 0, hi));
-        line += U"<Font Color=#";
-        line.append(hex.begin(), hex.end());
-        line += U'>';
-        line += text[i - 1];
+        line += "<Font Color=#";
+        line += ColourToHex(ComposeColour(lo, 0, hi));
+        line += '>';
+        char character[4];
+        line.append(character, WriteUtf8(character, text[i - 1]));
     }
     return line;
 }

@@ -10,12 +10,10 @@ SliceLengths DivideIntoSlices(std::size_t length) {
     return {(length + 3) / 4, (length + 2) / 4, (length + 1) / 4, length / 4};
 }
 
-std::size_t FadeMarkupLength(std::size_t characters, bool wavy) {
-    return detail::SpanMarkupLength(characters, wavy, 0);
-}
+std::size_t FadeMarkupLength(TextView text, bool wavy) { return detail::SpanMarkupLength(text, wavy, 0); }
 
-Text FadeFiveColours(const Palette& colours, TextView text, bool wavy,
-                     const ProcessPendingEvents& processPendingEvents) {
+Markup FadeFiveColours(const Palette& colours, TextView text, bool wavy,
+                       const ProcessPendingEvents& processPendingEvents) {
     std::array<Rgb, 5> components{};
     for (std::size_t k = 0; k < colours.size(); ++k) components[k] = ColourComponents(colours[k]);
 
@@ -28,14 +26,14 @@ Text FadeFiveColours(const Palette& colours, TextView text, bool wavy,
     const SliceLengths lengths = DivideIntoSlices(text.size());
     const std::size_t sliceLengths[4] = {lengths.c1, lengths.c2, lengths.c3, lengths.c4};
 
-    Text markup;
-    markup.reserve(FadeMarkupLength(text.size(), wavy));
+    Markup markup(FadeMarkupLength(text, wavy), '\0');
+    char* out = markup.data();
     WaveCounter counter = 0;
     std::size_t sliceStart = 0;
     for (std::size_t k = 0; k < 4; ++k) {
-        // substr-like clamping: a slice that would run past the end stops there.
+        // A slice that would run past the end stops there; one that would begin past it is empty.
         const TextView slice = sliceStart < text.size() ? text.substr(sliceStart, sliceLengths[k]) : TextView{};
-        detail::AppendSpan(markup, slice, components[k], components[k + 1], wavy, counter);
+        out = detail::WriteSpan(out, slice, components[k], components[k + 1], wavy, counter);
         sliceStart += sliceLengths[k];
     }
     return markup;

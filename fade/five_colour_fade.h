@@ -26,10 +26,10 @@ SliceLengths DivideIntoSlices(std::size_t length);
 // Fades the text from colour 1 through colour 5 over four slices, with bobbing letters when
 // `wavy` is set. Texts of any length are faded whole; counts are held in size_t, so lines beyond
 // 32,767 characters follow the same rules.
-Text FadeFiveColours(const Palette& colours, TextView text, bool wavy,
-                     const ProcessPendingEvents& processPendingEvents = {});
+Markup FadeFiveColours(const Palette& colours, TextView text, bool wavy,
+                       const ProcessPendingEvents& processPendingEvents = {});
 
-// The exact length of FadeFiveColours' result for a text of `characters` characters.
-std::size_t FadeMarkupLength(std::size_t characters, bool wavy);
+// The exact length in bytes of FadeFiveColours' result.
+std::size_t FadeMarkupLength(TextView text, bool wavy);
 
 }  // namespace hue

@@ -13,15 +13,15 @@ using WaveCounter = int;
 
 // Colours the slice character by character from one step past `start` to exactly `end`, one
 // "<Font Color=#RRGGBB>" group per character, with the next wave tag after it when `wavy` is set.
-Text FadeSpan(TextView slice, Rgb start, Rgb end, bool wavy, WaveCounter& counter);
+Markup FadeSpan(TextView slice, Rgb start, Rgb end, bool wavy, WaveCounter& counter);
 
 namespace detail {
 
-// The exact length of FadeSpan's result, so callers can allocate once.
-std::size_t SpanMarkupLength(std::size_t characters, bool wavy, WaveCounter counter);
+// The exact length in bytes of FadeSpan's result, so callers can allocate once.
+std::size_t SpanMarkupLength(TextView slice, bool wavy, WaveCounter counter);
 
-// FadeSpan, appending to `out` instead of returning a new string.
-void AppendSpan(Text& out, TextView slice, Rgb start, Rgb end, bool wavy, WaveCounter& counter);
+// FadeSpan, writing into a buffer of at least SpanMarkupLength bytes; returns the end.
+char* WriteSpan(char* out, TextView slice, Rgb start, Rgb end, bool wavy, WaveCounter& counter);
 
 }  // namespace detail
 }  // namespace hue

@@ -15,14 +15,13 @@ namespace {
 constexpr int kBadInput = 2;
 
 std::string MarkupLine(const hue::FadeCommand& command, hue::TextView text) {
-    hue::Text markup;
+    hue::Markup markup;
     if (command.mode == hue::FadeCommand::Mode::Announce) {
         markup = hue::AnnouncementMarkup(text);
     } else {
-        markup = hue::Text(command.styleTag.begin(), command.styleTag.end());
-        markup += hue::FadeFiveColours(command.colours, text, command.wavy);
+        markup = command.styleTag + hue::FadeFiveColours(command.colours, text, command.wavy);
     }
-    std::string line = command.preview ? hue::RenderForTerminal(markup) : hue::EncodeUtf8(markup);
+    std::string line = command.preview ? hue::RenderForTerminal(markup) : std::move(markup);
     line += '\n';
     return line;
 }

@@ -1,13 +1,12 @@
 #include "tools/hue-fade/preview.h"
 
 #include "fade/markup_reader.h"
-#include "tools/hue-fade/utf8.h"
 
 namespace hue {
 
-std::string RenderForTerminal(TextView markup) {
+std::string RenderForTerminal(MarkupView markup) {
     std::string out;
-    ReadMarkup(markup, [&out](TextView run, const MarkupStyle& style) {
+    ReadMarkup(markup, [&out](MarkupView run, const MarkupStyle& style) {
         out += "\x1b[0";
         if (style.bold) out += ";1";
         if (style.italic) out += ";3";
@@ -18,7 +17,7 @@ std::string RenderForTerminal(TextView markup) {
                    std::to_string(style.colour.blue);
         }
         out += 'm';
-        for (char32_t c : run) AppendUtf8(out, c);
+        out += run;
     });
     if (!out.empty()) out += "\x1b[0m";
     return out;

@@ -40,28 +40,13 @@ std::optional<Text> DecodeUtf8(std::string_view bytes) {
     return text;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 std::string EncodeUtf8(TextView text) {
     std::string out;
     out.reserve(text.size());
-    for (char32_t c : text) AppendUtf8(out, c);
+    for (char32_t c : text) {
+        char bytes[4];
+        out.append(bytes, WriteUtf8(bytes, c));
+    }
     return out;
 }
 

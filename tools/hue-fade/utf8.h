@@ -11,7 +11,6 @@ namespace hue {
 // Strict UTF-8: overlong forms, surrogates and code points above U+10FFFF are refused.
 std::optional<Text> DecodeUtf8(std::string_view bytes);
 
-void AppendUtf8(std::string& out, char32_t codePoint);
 std::string EncodeUtf8(TextView text);
 
 }  // namespace hue
