@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         Check(markup[at++] == '>');
         if (wavy) {
-            const hue::TextView tag = kWaveTags[i % 4];
+            const hue::MarkupView tag = kWaveTags[i % 4];
             Check(Matches(markup, at, tag));
             at += tag.size();
         }
