@@ -1,4 +1,4 @@
-#include "tools/hue-fade/utf8.h"
+#include "fade/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "fade/five_colour_fade.h"
 #include "tools/hue-fade/command_line.h"
 #include "tools/hue-fade/preview.h"
-#include "tools/hue-fade/utf8.h"
+#include "fade/utf8.h"
 
 namespace {
 
