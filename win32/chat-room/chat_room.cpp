@@ -1,0 +1,235 @@
+#include "win32/chat-room/chat_room.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "win32/chat-room/markup_rtf.h"
+#include "win32/common/ansi_text.h"
+
+namespace hue::chatroom {
+namespace {
+
+constexpr UINT kPostInput = WM_APP + 1;  // sent by an input box on Enter
+constexpr UINT kHang = WM_APP + 2;       // posted by "/hang": stop responding for wParam seconds
+constexpr int kSendButtonId = 1;
+
+WNDPROC baseRichEdit = nullptr;
+
+ChatClient* ClientOf(HWND window) {
+    return reinterpret_cast<ChatClient*>(GetWindowLongPtrW(GetAncestor(window, GA_ROOT), GWLP_USERDATA));
+}
+
+Room* RoomOf(ChatClient& client, HWND window) {
+    for (Room& room : client.rooms) {
+        if (room.window == window) return &room;
+    }
+    return nullptr;
+}
+
+std::string WindowTextBytes(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+    return text;
+}
+
+DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+    auto* source = reinterpret_cast<std::string_view*>(cookie);
+    const auto count = static_cast<LONG>(std::min<std::size_t>(source->size(), static_cast<std::size_t>(wanted)));
+    std::copy_n(source->data(), count, buffer);
+    source->remove_prefix(static_cast<std::size_t>(count));
+    *given = count;
+    return 0;
+}
+
+void AppendToConversation(HWND conversation, const std::string& rtf) {
+    SendMessageW(conversation, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    std::string_view source = rtf;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadRtf};
+    SendMessageW(conversation, EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+    SendMessageW(conversation, WM_VSCROLL, SB_BOTTOM, 0);
+}
+
+void SetScreenName(ChatClient& client, const std::string& name) {
+    client.options.screenName = name;
+    if (client.welcome) SetWindowTextA(client.welcome, ("Welcome, " + name + "!").c_str());
+}
+
+// A line from the input box reaches the room: into the transcript exactly as its bytes stand, then
+// shown rendered in the conversation.
+void PostLine(ChatClient& client, Room& room) {
+    const std::string line = WindowTextBytes(room.input);
+    SetWindowTextA(room.input, "");
+    if (client.transcript) {
+        std::fwrite(line.data(), 1, line.size(), client.transcript);
+        std::fputc('\n', client.transcript);
+        std::fflush(client.transcript);
+    }
+    if (line.rfind("/name ", 0) == 0) SetScreenName(client, line.substr(6));
+    if (line.rfind("/hang ", 0) == 0) PostMessageW(room.window, kHang, std::strtoul(line.c_str() + 6, nullptr, 10), 0);
+    AppendToConversation(room.conversation,
+                         ChatLineAsRtf(win32::AnsiToWide(client.options.screenName), win32::AnsiToWide(line)));
+}
+
+LRESULT CALLBACK RichControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool readOnly = (GetWindowLongW(window, GWL_STYLE) & ES_READONLY) != 0;
+    if (message == WM_CHAR && wParam == 13 && !readOnly) {
+        SendMessageW(GetParent(window), kPostInput, 0, 0);
+        return 0;
+    }
+    return CallWindowProcA(baseRichEdit, window, message, wParam, lParam);
+}
+
+void LayOutRoom(const Room& room, int width, int height) {
+    const int listWidth = 120, inputHeight = 28, nameHeight = 22;
+    MoveWindow(room.name, 4, 2, width - 8, nameHeight - 4, TRUE);
+    MoveWindow(room.conversation, 4, nameHeight, width - listWidth - 12, height - nameHeight - inputHeight - 8, TRUE);
+    MoveWindow(room.people, width - listWidth - 4, nameHeight, listWidth, height - nameHeight - inputHeight - 8, TRUE);
+    if (room.input) MoveWindow(room.input, 4, height - inputHeight - 4, width - 84, inputHeight, TRUE);
+    MoveWindow(room.send, width - 76, height - inputHeight - 4, 72, inputHeight, TRUE);
+}
+
+LRESULT CALLBACK ClientWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ChatClient* client = ClientOf(window);
+    Room* room = client ? RoomOf(*client, window) : nullptr;
+    if (room) {
+        switch (message) {
+            case kPostInput:
+                if (room->input) PostLine(*client, *room);
+                return 0;
+            case WM_COMMAND:
+                if (LOWORD(wParam) == kSendButtonId && room->input) PostLine(*client, *room);
+                return 0;
+            case kHang:
+                Sleep(static_cast<DWORD>(wParam) * 1000);
+                return 0;
+            case WM_SIZE:
+                LayOutRoom(*room, LOWORD(lParam), HIWORD(lParam));
+                break;
+        }
+    }
+    return DefMDIChildProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ChatClient* client = reinterpret_cast<ChatClient*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefFrameProcW(window, client ? client->mdi : nullptr, message, wParam, lParam);
+}
+
+// Registers `name` as a copy of a system class, as the chat client's own controls are.
+bool Superclass(HINSTANCE instance, const char* base, const char* name, WNDPROC proc, WNDPROC* baseProc) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExA(nullptr, base, &wc)) return false;
+    if (baseProc) *baseProc = wc.lpfnWndProc;
+    if (proc) wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.lpszClassName = name;
+    return RegisterClassExA(&wc) != 0;
+}
+
+HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const char* text, DWORD style, int id = 0) {
+    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+HWND CreateClientWindow(HINSTANCE instance, ChatClient& client, const std::string& caption, int index) {
+    return CreateWindowExA(WS_EX_MDICHILD, "AOL Child", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                           12 + 24 * index, 12 + 24 * index, client.options.width - 80, client.options.height - 120,
+                           client.mdi, nullptr, instance, nullptr);
+}
+
+Room CreateRoom(HINSTANCE instance, ChatClient& client, int number) {
+    const std::string name = number == 1 ? "Town Square - Lobby" : "Town Square - Room " + std::to_string(number);
+    Room room;
+    room.window = CreateClientWindow(instance, client, name, number);
+    room.name = CreateChild(instance, room.window, "_AOL_Static", name.c_str(), 0);
+    room.conversation = CreateChild(instance, room.window, "RICHCNTL", "",
+                                    WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL);
+    if (!client.options.noInputBox) {
+        room.input = CreateChild(instance, room.window, "RICHCNTL", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
+        SendMessageW(room.input, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    }
+    SendMessageW(room.conversation, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    room.people = CreateChild(instance, room.window, "_AOL_Listbox", "", WS_BORDER | WS_VSCROLL);
+    for (const std::string& person : {client.options.screenName, std::string("Ada"), std::string("Bo")}) {
+        SendMessageA(room.people, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(person.c_str()));
+    }
+    room.send = CreateChild(instance, room.window, "_AOL_Icon", "Send", BS_PUSHBUTTON | WS_TABSTOP, kSendButtonId);
+    RECT area;
+    GetClientRect(room.window, &area);
+    LayOutRoom(room, area.right, area.bottom);
+    return room;
+}
+
+void CreateWelcome(HINSTANCE instance, ChatClient& client) {
+    client.welcome = CreateClientWindow(instance, client, "Welcome, " + client.options.screenName + "!", 0);
+    MoveWindow(client.welcome, 300, 8, 220, 90, TRUE);
+    CreateChild(instance, client.welcome, "STATIC", "You are signed on.", 0);
+}
+
+void CreateDecoy(HINSTANCE instance, ChatClient& client) {
+    // Three of the four chat-room child classes: not a chat room.
+    const HWND decoy = CreateClientWindow(instance, client, "Buddy List", 4);
+    MoveWindow(decoy, 320, 120, 200, 160, TRUE);
+    CreateChild(instance, decoy, "RICHCNTL", "", ES_MULTILINE | ES_READONLY);
+    CreateChild(instance, decoy, "RICHCNTL", "", 0);
+    CreateChild(instance, decoy, "_AOL_Listbox", "", 0);
+    CreateChild(instance, decoy, "_AOL_Icon", "Go", 0);
+}
+
+}  // namespace
+
+bool CreateChatClient(HINSTANCE instance, ChatClient& client) {
+    if (!LoadLibraryW(L"riched20.dll")) return false;
+    if (!Superclass(instance, "RichEdit20A", "RICHCNTL", RichControlProc, &baseRichEdit) ||
+        !Superclass(instance, "LISTBOX", "_AOL_Listbox", nullptr, nullptr) ||
+        !Superclass(instance, "BUTTON", "_AOL_Icon", nullptr, nullptr) ||
+        !Superclass(instance, "STATIC", "_AOL_Static", nullptr, nullptr)) {
+        return false;
+    }
+    WNDCLASSEXW frameClass{};
+    frameClass.cbSize = sizeof frameClass;
+    frameClass.lpfnWndProc = FrameProc;
+    frameClass.hInstance = instance;
+    frameClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    frameClass.lpszClassName = L"AOL Frame25";
+    WNDCLASSEXW childClass = frameClass;
+    childClass.lpfnWndProc = ClientWindowProc;
+    childClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    childClass.lpszClassName = L"AOL Child";
+    if (!RegisterClassExW(&frameClass) || !RegisterClassExW(&childClass)) return false;
+
+    const Options& options = client.options;
+    client.frame = CreateWindowExW(0, L"AOL Frame25", L"Chat room (stand-in client)", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                   options.left, options.top, options.width, options.height, nullptr, nullptr,
+                                   instance, nullptr);
+    if (!client.frame) return false;
+    SetWindowLongPtrW(client.frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&client));
+    CLIENTCREATESTRUCT mdiCreate{nullptr, 1000};
+    client.mdi = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                 0, 0, 0, 0, client.frame, nullptr, instance, &mdiCreate);
+    RECT area;
+    GetClientRect(client.frame, &area);
+    MoveWindow(client.mdi, 0, 0, area.right, area.bottom, TRUE);
+
+    // Each new client window goes on top, so they are made bottom first.
+    if (options.welcome && options.welcomeBehindRooms) CreateWelcome(instance, client);
+    client.rooms.reserve(static_cast<std::size_t>(options.rooms));
+    for (int number = options.rooms; number >= 1; --number) client.rooms.push_back(CreateRoom(instance, client, number));
+    if (options.welcome && !options.welcomeBehindRooms) CreateWelcome(instance, client);
+    if (options.decoy) CreateDecoy(instance, client);
+
+    ShowWindow(client.frame, SW_SHOWNORMAL);
+    UpdateWindow(client.frame);
+    return true;
+}
+
+}  // namespace hue::chatroom
