@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 #include "win32/chat-room/markup_rtf.h"
 #include "win32/common/ansi_text.h"
@@ -13,9 +14,11 @@ namespace {
 
 constexpr UINT kPostInput = WM_APP + 1;  // sent by an input box on Enter
 constexpr UINT kHang = WM_APP + 2;       // posted by "/hang": stop responding for wParam seconds
+constexpr UINT kShowLine = WM_APP + 3;   // posted with a line to show, once Enter has been answered
+constexpr std::size_t kShownCharacters = 4000;
 constexpr int kSendButtonId = 1;
 
-WNDPROC baseRichEdit = nullptr;
+WNDPROC baseEdit = nullptr;
 
 ChatClient* ClientOf(HWND window) {
     return reinterpret_cast<ChatClient*>(GetWindowLongPtrW(GetAncestor(window, GA_ROOT), GWLP_USERDATA));
@@ -44,7 +47,10 @@ DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given
     return 0;
 }
 
-void AppendToConversation(HWND conversation, const std::string& rtf) {
+HWND InnerControl(HWND host);
+
+void AppendToConversation(HWND host, const std::string& rtf) {
+    const HWND conversation = InnerControl(host);
     SendMessageW(conversation, EM_SETSEL, static_cast<WPARAM>(-1), -1);
     std::string_view source = rtf;
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadRtf};
@@ -52,9 +58,9 @@ void AppendToConversation(HWND conversation, const std::string& rtf) {
     SendMessageW(conversation, WM_VSCROLL, SB_BOTTOM, 0);
 }
 
-void SetScreenName(ChatClient& client, const std::string& name) {
-    client.options.screenName = name;
-    if (client.welcome) SetWindowTextA(client.welcome, ("Welcome, " + name + "!").c_str());
+void SetScreenName(ChatClient& client, const std::string& utf8Name) {
+    client.options.screenName = utf8Name;
+    if (client.welcome) SetWindowTextW(client.welcome, win32::Utf8ToWide("Welcome, " + utf8Name + "!").c_str());
 }
 
 // A line from the input box reaches the room: into the transcript exactly as its bytes stand, then
@@ -67,19 +73,74 @@ void PostLine(ChatClient& client, Room& room) {
         std::fputc('\n', client.transcript);
         std::fflush(client.transcript);
     }
-    if (line.rfind("/name ", 0) == 0) SetScreenName(client, line.substr(6));
+    if (line.rfind("/name ", 0) == 0) SetScreenName(client, win32::WideToUtf8(win32::AnsiToWide(line.substr(6))));
     if (line.rfind("/hang ", 0) == 0) PostMessageW(room.window, kHang, std::strtoul(line.c_str() + 6, nullptr, 10), 0);
+    // Shown after the Enter has been answered, so the sender does not wait for the layout.
+    PostMessageW(room.window, kShowLine, 0, reinterpret_cast<LPARAM>(new std::wstring(win32::AnsiToWide(line))));
+}
+
+void ShowLine(const ChatClient& client, const Room& room, const std::wstring& line) {
     AppendToConversation(room.conversation,
-                         ChatLineAsRtf(win32::AnsiToWide(client.options.screenName), win32::AnsiToWide(line)));
+                         ChatLineAsRtf(win32::Utf8ToWide(client.options.screenName), line, kShownCharacters));
+}
+
+// The chat client's "RICHCNTL" is a host for an inner control: a rich edit that shows the
+// conversation (created read-only), or a plain edit as the input box. Wine's rich edit takes over a
+// minute to lay out a single line of 800 KB, while its edit control takes a quarter of a second.
+HWND InnerControl(HWND host) { return reinterpret_cast<HWND>(GetWindowLongPtrA(host, GWLP_USERDATA)); }
+
+LRESULT CALLBACK InputEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Enter typed by a person into the input box posts it, as Enter sent from outside does.
+    if (message == WM_CHAR && wParam == 13) {
+        SendMessageA(GetParent(GetParent(window)), kPostInput, 0, 0);
+        return 0;
+    }
+    return CallWindowProcA(baseEdit, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK RichControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool readOnly = (GetWindowLongW(window, GWL_STYLE) & ES_READONLY) != 0;
-    if (message == WM_CHAR && wParam == 13 && !readOnly) {
-        SendMessageW(GetParent(window), kPostInput, 0, 0);
-        return 0;
+    const HWND inner = InnerControl(window);
+    switch (message) {
+        case WM_CREATE: {
+            const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+            const bool conversation = (create->style & ES_READONLY) != 0;
+            const HWND control =
+                conversation ? CreateWindowExA(0, "RichEdit20A", "",
+                                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                                                   ES_AUTOVSCROLL,
+                                               0, 0, create->cx, create->cy, window, nullptr, create->hInstance, nullptr)
+                             : CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, create->cx,
+                                               create->cy, window, nullptr, create->hInstance, nullptr);
+            if (!control) return -1;
+            if (conversation) {
+                SendMessageA(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+            } else {
+                SendMessageA(control, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+                baseEdit = reinterpret_cast<WNDPROC>(
+                    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InputEditProc)));
+            }
+            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+            return 0;
+        }
+        case WM_SIZE:
+            if (inner) MoveWindow(inner, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            return 0;
+        case WM_SETFOCUS:
+            if (inner) SetFocus(inner);
+            return 0;
+        case WM_CHAR:
+            if (wParam == 13 && !(GetWindowLongA(window, GWL_STYLE) & ES_READONLY)) {
+                SendMessageA(GetParent(window), kPostInput, 0, 0);
+                return 0;
+            }
+            break;
     }
-    return CallWindowProcA(baseRichEdit, window, message, wParam, lParam);
+    // Text and edit messages go to the inner control.
+    const bool forwarded = message == WM_SETTEXT || message == WM_GETTEXT || message == WM_GETTEXTLENGTH ||
+                           message == WM_CHAR || (message >= EM_GETSEL && message <= EM_GETIMESTATUS) ||
+                           (message >= WM_USER && message < WM_APP);
+    if (inner && forwarded) return SendMessageA(inner, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void LayOutRoom(const Room& room, int width, int height) {
@@ -102,6 +163,11 @@ LRESULT CALLBACK ClientWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             case WM_COMMAND:
                 if (LOWORD(wParam) == kSendButtonId && room->input) PostLine(*client, *room);
                 return 0;
+            case kShowLine: {
+                const std::unique_ptr<std::wstring> line(reinterpret_cast<std::wstring*>(lParam));
+                ShowLine(*client, *room, *line);
+                return 0;
+            }
             case kHang:
                 Sleep(static_cast<DWORD>(wParam) * 1000);
                 return 0;
@@ -154,12 +220,10 @@ Room CreateRoom(HINSTANCE instance, ChatClient& client, int number) {
                                     WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL);
     if (!client.options.noInputBox) {
         room.input = CreateChild(instance, room.window, "RICHCNTL", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
-        SendMessageW(room.input, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     }
-    SendMessageW(room.conversation, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     room.people = CreateChild(instance, room.window, "_AOL_Listbox", "", WS_BORDER | WS_VSCROLL);
     for (const std::string& person : {client.options.screenName, std::string("Ada"), std::string("Bo")}) {
-        SendMessageA(room.people, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(person.c_str()));
+        SendMessageW(room.people, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Utf8ToWide(person).c_str()));
     }
     room.send = CreateChild(instance, room.window, "_AOL_Icon", "Send", BS_PUSHBUTTON | WS_TABSTOP, kSendButtonId);
     RECT area;
@@ -169,9 +233,10 @@ Room CreateRoom(HINSTANCE instance, ChatClient& client, int number) {
 }
 
 void CreateWelcome(HINSTANCE instance, ChatClient& client) {
-    client.welcome = CreateClientWindow(instance, client, "Welcome, " + client.options.screenName + "!", 0);
+    client.welcome = CreateClientWindow(instance, client, "", 0);
+    SetScreenName(client, client.options.screenName);
     MoveWindow(client.welcome, 300, 8, 220, 90, TRUE);
-    CreateChild(instance, client.welcome, "STATIC", "You are signed on.", 0);
+    MoveWindow(CreateChild(instance, client.welcome, "STATIC", "You are signed on.", 0), 8, 8, 200, 20, TRUE);
 }
 
 void CreateDecoy(HINSTANCE instance, ChatClient& client) {
@@ -188,8 +253,13 @@ void CreateDecoy(HINSTANCE instance, ChatClient& client) {
 
 bool CreateChatClient(HINSTANCE instance, ChatClient& client) {
     if (!LoadLibraryW(L"riched20.dll")) return false;
-    if (!Superclass(instance, "RichEdit20A", "RICHCNTL", RichControlProc, &baseRichEdit) ||
-        !Superclass(instance, "LISTBOX", "_AOL_Listbox", nullptr, nullptr) ||
+    WNDCLASSEXA richClass{};
+    richClass.cbSize = sizeof richClass;
+    richClass.lpfnWndProc = RichControlProc;
+    richClass.hInstance = instance;
+    richClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
+    richClass.lpszClassName = "RICHCNTL";
+    if (!RegisterClassExA(&richClass) || !Superclass(instance, "LISTBOX", "_AOL_Listbox", nullptr, nullptr) ||
         !Superclass(instance, "BUTTON", "_AOL_Icon", nullptr, nullptr) ||
         !Superclass(instance, "STATIC", "_AOL_Static", nullptr, nullptr)) {
         return false;

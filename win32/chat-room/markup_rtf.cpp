@@ -22,12 +22,20 @@ void AppendEscaped(std::string& rtf, std::wstring_view text) {
 
 }  // namespace
 
-std::string ChatLineAsRtf(std::wstring_view screenName, std::wstring_view line) {
+std::string ChatLineAsRtf(std::wstring_view screenName, std::wstring_view line, std::size_t shownCharacters) {
     // Colours are numbered as they first appear; index 0 is the default (black) colour.
     std::map<int, int> colourIndex;
     std::string colourTable = "{\\colortbl;";
     std::string body;
+    std::size_t shown = 0;
+    std::size_t hidden = 0;
     ReadMarkup(line, [&](std::wstring_view run, const MarkupStyle& style) {
+        if (shown + run.size() > shownCharacters) {
+            hidden += shown + run.size() - shownCharacters;
+            run = run.substr(0, shownCharacters - shown);
+            if (run.empty()) return;
+        }
+        shown += run.size();
         int colour = 0;
         if (style.hasColour) {
             const int key = (style.colour.red << 16) | (style.colour.green << 8) | style.colour.blue;
@@ -50,6 +58,7 @@ std::string ChatLineAsRtf(std::wstring_view screenName, std::wstring_view line) 
         body += '}';
     });
     colourTable += '}';
+    if (hidden > 0) body += "{\\cf0\\i  [" + std::to_string(hidden) + " more characters]}";
     std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}" + colourTable + "\\f0\\fs20{\\b ";
     AppendEscaped(rtf, screenName);
     rtf += ":}\\tab " + body + "\\par}";

@@ -1,6 +1,7 @@
 #include "win32/common/user32_window_system.h"
 
-#include "client/chat_line.h"
+#include <string>
+
 #include "win32/common/ansi_text.h"
 #include "win32/common/windows_api.h"
 
@@ -9,6 +10,8 @@ namespace {
 
 HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 WindowHandle FromHwnd(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+
+constexpr std::size_t kLongestCaption = std::size_t{1} << 20;
 
 }  // namespace
 
@@ -22,12 +25,18 @@ WindowHandle User32WindowSystem::FindWindowExA(WindowHandle parent, WindowHandle
 }
 
 int User32WindowSystem::GetWindowTextLengthA(WindowHandle window) {
-    // GetWindowTextLengthA sends WM_GETTEXTLENGTH, which would wait forever on a hung client; ask with
-    // the same bounded wait as every other message to the client. 0 when it does not answer.
-    DWORD_PTR length = 0;
-    if (!::SendMessageTimeoutA(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kClientMessageTimeoutMilliseconds,
-                               &length)) return 0;
-    return static_cast<int>(length);
+    DWORD owner = 0;
+    if (GetWindowThreadProcessId(ToHwnd(window), &owner) == 0) return 0;
+    if (owner == GetCurrentProcessId()) return ::GetWindowTextLengthA(ToHwnd(window));
+    // GetWindowTextLengthA may ask the window with WM_GETTEXTLENGTH, which a hung client never
+    // answers. The caption of another process's window is read from what the system holds, without a
+    // message (GetWindowTextA's documented behaviour), so its length is measured that way.
+    std::string caption(256, '\0');
+    while (true) {
+        const int copied = ::GetWindowTextA(ToHwnd(window), caption.data(), static_cast<int>(caption.size()));
+        if (copied < static_cast<int>(caption.size()) - 1 || caption.size() >= kLongestCaption) return copied;
+        caption.resize(caption.size() * 2);
+    }
 }
 
 int User32WindowSystem::GetWindowTextA(WindowHandle window, char* buffer, int capacity) {
