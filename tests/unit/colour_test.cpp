@@ -31,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ColourNotation,
                                            // Longer texts keep every digit; the positions still apply.
                                            ColourCase{0x1000000, "1000000", {0, 0, 16}},
                                            ColourCase{0x8000000F, "8000000F", {15, 0, 128}},
-                                           ColourCase{0xFFFFFFFF, "FFFFFFFF", {255, 255, 255}}));
+                                           ColourCase{0xFFFFFFFF, "FFFFFFFF", {255, 255, 255}}),
+                         [](const auto& test) { return std::string("Hex") + test.param.hex; });
 
 TEST(ColourNotation, ComposesRedLowBlueHigh) {
     EXPECT_EQ(ComposeColour(255, 128, 0), 0x0080FFu);

@@ -82,7 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SinglePrecisionRamp,
     ::testing::Values(RampCase{0, 5, 2, {2, 5}}, RampCase{0, 3, 2, {2, 3}},
                       RampCase{0, 31, 14, {2, 4, 7, 9, 11, 13, 15, 18, 20, 22, 24, 27, 29, 31}},
-                      RampCase{255, 0, 4, {191, 128, 64, 0}}, RampCase{0, 255, 1, {255}}));
+                      RampCase{255, 0, 4, {191, 128, 64, 0}}, RampCase{0, 255, 1, {255}}),
+    [](const auto& test) {
+        return "From" + std::to_string(test.param.from) + "To" + std::to_string(test.param.to) + "Over" +
+               std::to_string(test.param.length);
+    });
 
 TEST(FadeSpan, MarkupCharactersAreNotEscaped) {
     WaveCounter counter = 0;
