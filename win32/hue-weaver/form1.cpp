@@ -1,0 +1,496 @@
+#include "win32/hue-weaver/form1.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/handlers.h"
+#include "ui/layout.h"
+#include "win32/common/ansi_text.h"
+#include "win32/hue-weaver/button3d.h"
+#include "win32/hue-weaver/fonts.h"
+#include "win32/hue-weaver/resource.h"
+
+namespace hue::win32 {
+namespace {
+
+using ui::ControlId;
+using ui::ControlKind;
+
+constexpr wchar_t kFormClass[] = L"HueWeaverForm1";
+constexpr int kFirstControlId = 100;
+constexpr int kSliderMax = 255;
+
+const wchar_t* WindowClassOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Option:
+            return L"BUTTON";
+        case ControlKind::TextBox:
+            return L"EDIT";
+        case ControlKind::Slider:
+            return L"SCROLLBAR";
+        case ControlKind::Button:
+            return kButton3DClass;
+        default:
+            return nullptr;  // labels and swatches are drawn by the window itself
+    }
+}
+
+DWORD StyleOf(const ui::ControlSpec& spec) {
+    DWORD style = WS_CHILD | (spec.hidden ? 0 : WS_VISIBLE) | (ui::CanTakeFocus(spec) ? WS_TABSTOP : 0);
+    switch (spec.kind) {
+        case ControlKind::Option:
+            // The options form one group of auto radio buttons: it starts at the first of them in
+            // stacking order and ends at the control after the last.
+            return style | BS_AUTORADIOBUTTON | (spec.id == ControlId::Option5 ? WS_GROUP : 0);
+        case ControlKind::TextBox:
+            return style | ES_AUTOHSCROLL | (spec.id == ControlId::Text2 ? WS_GROUP : 0);
+        case ControlKind::Slider:
+            return style | SBS_HORZ;
+        default:
+            return style;
+    }
+}
+
+// ColourValue and COLORREF share their layout: red in the low byte.
+COLORREF ToColorRef(ColourValue colour) { return static_cast<COLORREF>(colour & 0xFFFFFF); }
+
+}  // namespace
+
+Form1::Form1(HINSTANCE instance) : instance_(instance) {}
+
+Form1::~Form1() {
+    for (HFONT font : fonts_) {
+        if (font) DeleteObject(font);
+    }
+    if (optionBrush_) DeleteObject(optionBrush_);
+}
+
+bool Form1::Create() {
+    if (!RegisterButton3D(instance_)) return false;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance_;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 32, 32, 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 16, 16, 0));
+    wc.hbrBackground = nullptr;  // the gradient paints everything
+    wc.lpszClassName = kFormClass;
+    if (!RegisterClassExW(&wc)) return false;
+
+    optionBrush_ = CreateSolidBrush(ToColorRef(ui::Spec(ControlId::Option1).background.value_or(0)));
+    // No border and no caption bar; the system menu and minimise box let the task bar minimise,
+    // restore and close it.
+    const std::wstring caption = Utf8ToWide(ui::kForm1.caption);
+    window_ = CreateWindowExW(WS_EX_APPWINDOW, kFormClass, caption.c_str(),
+                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
+                              instance_, this);
+    if (!window_) return false;
+    dpi_ = static_cast<int>(GetDpiForWindow(window_));
+    if (dpi_ <= 0) dpi_ = 96;
+    const ui::PixelRect start = ui::TwipsRectToPixels(ui::kForm1.left, ui::kForm1.top, ui::kForm1.width,
+                                                      ui::kForm1.height, dpi_);
+    SetWindowPos(window_, nullptr, start.left, start.top, start.Width(), start.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateControls();
+    return true;
+}
+
+void Form1::CreateControls() {
+    const COLORREF labelBackground = GetSysColor(COLOR_BTNFACE);
+    for (const ui::ControlSpec& spec : ui::kControls) {
+        const auto index = static_cast<std::size_t>(spec.id);
+        backColours_[index] = static_cast<ColourValue>(labelBackground);
+        const wchar_t* windowClass = WindowClassOf(spec.kind);
+        if (!windowClass) continue;
+        const std::wstring caption = Utf8ToWide(spec.caption);
+        const DWORD exStyle = spec.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
+        controls_[index] = CreateWindowExW(exStyle, windowClass, caption.c_str(), StyleOf(spec), 0, 0, 0, 0, window_,
+                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
+                                           instance_, nullptr);
+        if (spec.kind == ControlKind::Slider) {
+            SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS | SIF_PAGE, 0, kSliderMax, 0, 0, 0};
+            SetScrollInfo(controls_[index], SB_CTL, &range, FALSE);
+        }
+        if (spec.kind == ControlKind::TextBox) SendMessageW(controls_[index], EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    }
+    // The control listed first lies above: stack them in table order, top first.
+    HWND above = HWND_TOP;
+    for (HWND control : controls_) {
+        if (!control) continue;
+        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = control;
+    }
+    LayOut();
+}
+
+void Form1::LayOut() {
+    for (const ui::ControlSpec& spec : ui::kControls) {
+        const auto index = static_cast<std::size_t>(spec.id);
+        if (fonts_[index]) DeleteObject(fonts_[index]);
+        fonts_[index] = CreateControlFont(spec.font, dpi_);
+        if (!controls_[index]) continue;
+        const ui::PixelRect rect = ui::ControlRect(spec.id, dpi_);
+        MoveWindow(controls_[index], rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+        SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[index]), TRUE);
+    }
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Form1::Show() {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+    SetFocus(Handle(ui::TabOrder().front()));
+}
+
+void Form1::Dispatch(MSG& message) {
+    // Tab follows the table's tab order, which differs from the stacking order that the dialog
+    // manager's tabbing would follow.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+        (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+        MoveFocus(GetKeyState(VK_SHIFT) < 0);
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void Form1::MoveFocus(bool backwards) {
+    const std::vector<ControlId> order = ui::TabOrder();
+    const auto current = ControlOf(GetFocus());
+    auto at = current ? std::find(order.begin(), order.end(), *current) : order.end();
+    std::size_t index = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin());
+    if (at != order.end()) index = backwards ? (index + order.size() - 1) % order.size() : (index + 1) % order.size();
+    SetFocus(Handle(order[index]));
+}
+
+std::optional<ControlId> Form1::ControlOf(HWND control) const {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i] && controls_[i] == control) return static_cast<ControlId>(i);
+    }
+    return std::nullopt;
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form ? form->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the repaint covers everything, so erasing first would only flicker
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) {
+                if (const auto control = ControlOf(reinterpret_cast<HWND>(lParam))) ui::OnClick(*this, *control);
+            }
+            return 0;
+        case WM_HSCROLL:
+            OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_XBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            OnMouseDown(message, lParam);
+            return 0;
+        case WM_LBUTTONUP:
+            OnMouseUp(lParam);
+            return 0;
+        case WM_ACTIVATE:
+            // Give the focus back to the control that had it when the window was left.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                focusBeforeDeactivation_ = GetFocus();
+            } else if (focusBeforeDeactivation_ && IsChild(window_, focusBeforeDeactivation_)) {
+                SetFocus(focusBeforeDeactivation_);
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            const ui::PixelRect size = ui::FormRect(dpi_);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, size.Width(), size.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            LayOut();
+            return 0;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT Form1::OnControlColour(HDC dc, HWND control) {
+    const auto id = ControlOf(control);
+    if (id && ui::Spec(*id).kind == ControlKind::Option) {
+        SetTextColor(dc, ToColorRef(ui::Spec(*id).textColour.value_or(0xFFFFFF)));
+        SetBkColor(dc, ToColorRef(ui::Spec(*id).background.value_or(0)));
+        return reinterpret_cast<LRESULT>(optionBrush_);
+    }
+    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+void Form1::OnScroll(HWND slider, int request) {
+    const auto id = ControlOf(slider);
+    if (!id) return;
+    const int value = SliderValue(*id);
+    switch (request) {
+        case SB_LINELEFT:
+        case SB_PAGELEFT:  // a click in the track moves by one, like an arrow
+            SetSliderValue(*id, value - 1);
+            break;
+        case SB_LINERIGHT:
+        case SB_PAGERIGHT:
+            SetSliderValue(*id, value + 1);
+            break;
+        case SB_LEFT:
+            SetSliderValue(*id, 0);
+            break;
+        case SB_RIGHT:
+            SetSliderValue(*id, kSliderMax);
+            break;
+        case SB_THUMBPOSITION: {  // the thumb let go; dragging it changes nothing until then
+            SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+            GetScrollInfo(slider, SB_CTL, &info);
+            SetSliderValue(*id, info.nTrackPos);
+            break;
+        }
+    }
+}
+
+void Form1::OnMouseDown(UINT message, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    const auto hit = ui::WindowlessControlAt(x, y, dpi_);
+    if (message == WM_LBUTTONDOWN && hit && (*hit == ControlId::Label2 || *hit == ControlId::Label3)) {
+        pressedLabel_ = hit;  // a click is a press and a release on the same label
+        SetCapture(window_);
+        return;
+    }
+    ui::OnSurfaceMouseDown(*this, hit);
+}
+
+void Form1::OnMouseUp(LPARAM lParam) {
+    if (!pressedLabel_) return;
+    const ControlId pressed = *pressedLabel_;
+    pressedLabel_.reset();
+    ::ReleaseCapture();
+    const auto hit = ui::WindowlessControlAt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), dpi_);
+    if (hit == pressed) ui::OnClick(*this, pressed);
+}
+
+void Form1::OnPaint() {
+    PAINTSTRUCT paint;
+    const HDC target = BeginPaint(window_, &paint);
+    RECT client;
+    GetClientRect(window_, &client);
+    // Drawn off screen and copied in one go, so a repaint never shows a half-drawn gradient.
+    const HDC dc = CreateCompatibleDC(target);
+    const HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const HBRUSH background = CreateSolidBrush(ToColorRef(ui::kForm1.background));
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+
+    paintDc_ = dc;
+    ui::PaintGradient(*this);
+    paintDc_ = nullptr;
+    PaintWindowless(dc);
+
+    BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EndPaint(window_, &paint);
+}
+
+void Form1::PaintWindowless(HDC dc) {
+    // Bottom of the stack first, so the controls listed earlier end up on top.
+    for (auto spec = ui::kControls.rbegin(); spec != ui::kControls.rend(); ++spec) {
+        if (!ui::IsWindowless(spec->kind)) continue;
+        const auto index = static_cast<std::size_t>(spec->id);
+        const ui::PixelRect r = ui::ControlRect(spec->id, dpi_);
+        RECT rect{r.left, r.top, r.right, r.bottom};
+        if (spec->kind == ControlKind::Swatch) {
+            const HBRUSH brush = CreateSolidBrush(ToColorRef(backColours_[index]));
+            FillRect(dc, &rect, brush);
+            DeleteObject(brush);
+            continue;
+        }
+        // Transparent labels: only the letters are drawn.
+        const std::wstring caption = Utf8ToWide(spec->caption);
+        const HGDIOBJ oldFont = SelectObject(dc, fonts_[index]);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ToColorRef(spec->textColour.value_or(0)));
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(dc, oldFont);
+    }
+}
+
+int Form1::SliderValue(ControlId slider) { return sliderValues_[static_cast<std::size_t>(slider)]; }
+
+void Form1::SetSliderValue(ControlId slider, int value) {
+    value = std::clamp(value, 0, kSliderMax);
+    int& current = sliderValues_[static_cast<std::size_t>(slider)];
+    if (current == value) return;
+    current = value;
+    SetScrollPos(Handle(slider), SB_CTL, value, TRUE);
+    ui::OnSliderChanged(*this, slider);
+}
+
+ColourValue Form1::BackColour(ControlId swatch) { return backColours_[static_cast<std::size_t>(swatch)]; }
+
+void Form1::SetBackColour(ControlId swatch, ColourValue colour) {
+    backColours_[static_cast<std::size_t>(swatch)] = colour;
+    const ui::PixelRect r = ui::ControlRect(swatch, dpi_);
+    const RECT rect{r.left, r.top, r.right, r.bottom};
+    InvalidateRect(window_, &rect, FALSE);
+}
+
+Text Form1::GetText(ControlId textBox) {
+    const HWND box = Handle(textBox);
+    std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(GetWindowTextW(box, wide.data(), static_cast<int>(wide.size()))));
+    // UTF-16 to code points: a surrogate pair is one character.
+    Text text;
+    text.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const char32_t unit = wide[i];
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000) {
+            text += 0x10000 + ((unit - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00);
+        } else {
+            text += unit;
+        }
+    }
+    return text;
+}
+
+void Form1::SetText(ControlId textBox, TextView text) {
+    std::wstring wide;
+    for (char32_t c : text) {
+        if (c >= 0x10000) {
+            wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+            wide += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<wchar_t>(c);
+        }
+    }
+    SetWindowTextW(Handle(textBox), wide.c_str());
+}
+
+void Form1::ReleaseCapture() { ::ReleaseCapture(); }
+
+void Form1::SendSysCommand(std::uintptr_t wParam) {
+    std::int16_t zero = 0;
+    SendMessageA(window_, WM_SYSCOMMAND, static_cast<WPARAM>(wParam), reinterpret_cast<LPARAM>(&zero));
+}
+
+void Form1::SetWindowPosTopmost() { SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE); }
+
+void Form1::Minimise() { ShowWindow(window_, SW_MINIMIZE); }
+
+int Form1::Twips(int pixels) const { return pixels * ui::kTwipsPerInch / dpi_; }
+
+int Form1::Pixels(float twips) const {
+    return static_cast<int>(std::lround(static_cast<double>(twips) * dpi_ / ui::kTwipsPerInch));
+}
+
+ui::TwipsSize Form1::ScreenSize() {
+    return {static_cast<float>(Twips(GetSystemMetrics(SM_CXSCREEN))),
+            static_cast<float>(Twips(GetSystemMetrics(SM_CYSCREEN)))};
+}
+
+ui::TwipsSize Form1::WindowSize() {
+    RECT rect;
+    GetWindowRect(window_, &rect);
+    return {static_cast<float>(Twips(rect.right - rect.left)), static_cast<float>(Twips(rect.bottom - rect.top))};
+}
+
+void Form1::SetLeft(float twips) {
+    RECT rect;
+    GetWindowRect(window_, &rect);
+    SetWindowPos(window_, nullptr, Pixels(twips), rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetTop(float twips) {
+    RECT rect;
+    GetWindowRect(window_, &rect);
+    SetWindowPos(window_, nullptr, rect.left, Pixels(twips), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The surface keeps only what the gradient uses: boxes drawn with a solid pen inside their
+// outline, copied over what lies below, in pixels across and in `scaleHeight_` units down.
+bool Form1::SetDrawStyle(int style) { return style == ui::kDrawStyleInsideSolid; }
+bool Form1::SetDrawMode(int mode) { return mode == ui::kDrawModeCopyPen; }
+bool Form1::SetScaleMode(int mode) { return mode == ui::kScaleModePixels; }
+
+bool Form1::SetDrawWidth(int pixels) {
+    if (pixels < 1) return false;
+    drawWidth_ = pixels;
+    return true;
+}
+
+bool Form1::SetScaleHeight(float units) {
+    if (units == 0) return false;
+    scaleHeight_ = units;
+    return true;
+}
+
+bool Form1::DrawBox(float x1, float y1, float x2, float y2, ColourValue colour) {
+    if (!paintDc_) return false;
+    RECT client;
+    GetClientRect(window_, &client);
+    const float perUnit = scaleHeight_ > 0 ? static_cast<float>(client.bottom) / scaleHeight_ : 1.0f;
+    const int left = static_cast<int>(std::lround(std::min(x1, x2)));
+    const int right = static_cast<int>(std::lround(std::max(x1, x2)));
+    const int top = static_cast<int>(std::lround(std::min(y1, y2) * perUnit));
+    // The pen stays inside the outline but is never thinner than its width.
+    const int bottom = std::max(static_cast<int>(std::lround(std::max(y1, y2) * perUnit)), top + drawWidth_);
+    const int thickness = drawWidth_;
+    const HBRUSH pen = CreateSolidBrush(ToColorRef(colour));
+    const RECT edges[4] = {{left, top, right, std::min(top + thickness, bottom)},
+                           {left, std::max(bottom - thickness, top), right, bottom},
+                           {left, top, std::min(left + thickness, right), bottom},
+                           {std::max(right - thickness, left), top, right, bottom}};
+    for (const RECT& edge : edges) FillRect(paintDc_, &edge, pen);
+    DeleteObject(pen);
+    return true;
+}
+
+void Form1::ProcessPendingEvents() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        // The window was closed through the window system while a handler waited: end now.
+        if (message.message == WM_QUIT) EndProgram();
+        Dispatch(message);
+    }
+}
+
+void Form1::WaitForEvents(ui::Clock::time_point deadline) {
+    const auto remaining = deadline - Now();
+    if (remaining <= ui::Clock::duration::zero()) return;
+    // Rounded up: waking before the deadline would only cost another check.
+    const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(remaining).count();
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(milliseconds), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+ui::Clock::time_point Form1::Now() { return ui::Clock::now(); }
+
+void Form1::EndProgram() { ExitProcess(0); }
+
+}  // namespace hue::win32
