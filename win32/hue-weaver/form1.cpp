@@ -51,6 +51,19 @@ DWORD StyleOf(const ui::ControlSpec& spec) {
     }
 }
 
+// The system's move loop ends when the left button goes up; a move begun with another button ends
+// when that one goes up. A message-filter hook gets no context, hence the window in a variable.
+HWND windowMovedByOtherButton = nullptr;
+
+LRESULT CALLBACK EndMoveOnOtherButtonUp(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code >= 0 && windowMovedByOtherButton &&
+        (message->message == WM_RBUTTONUP || message->message == WM_MBUTTONUP || message->message == WM_XBUTTONUP)) {
+        PostMessageW(windowMovedByOtherButton, WM_LBUTTONUP, 0, message->lParam);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // ColourValue and COLORREF share their layout: red in the low byte.
 COLORREF ToColorRef(ColourValue colour) { return static_cast<COLORREF>(colour & 0xFFFFFF); }
 
@@ -282,7 +295,15 @@ void Form1::OnMouseDown(UINT message, LPARAM lParam) {
         SetCapture(window_);
         return;
     }
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        ui::OnSurfaceMouseDown(*this, hit);
+        return;
+    }
+    windowMovedByOtherButton = window_;
+    const HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, EndMoveOnOtherButtonUp, nullptr, GetCurrentThreadId());
     ui::OnSurfaceMouseDown(*this, hit);
+    if (hook) UnhookWindowsHookEx(hook);
+    windowMovedByOtherButton = nullptr;
 }
 
 void Form1::OnMouseUp(LPARAM lParam) {
