@@ -36,3 +36,14 @@ def fade(colours, text, wavy=False):
         out.append(piece)
         at += sizes[k]
     return ''.join(out)
+
+
+def announcement(text):
+    """The announcement line: double precision, folded at the middle, halves to even."""
+    out = []
+    for i, character in enumerate(text, start=1):
+        v = (510.0 / len(text)) * i
+        if v > 255:
+            v = 255 - (v - 255)
+        out.append('<Font Color=#%02X00%02X>%s' % (round(v), round(255.0 - v), character))
+    return ''.join(out)

@@ -194,5 +194,20 @@ class Session:
     def swatch(self, shot, number):
         return shot.at(*self.centre('color%d' % number))
 
+    def say_in_chat_room(self, text):
+        """Types a line into the chat room's input box and presses Enter, as its user would."""
+        left, top, right, bottom = (int(v) for v in wine('ui-probe.exe', 'chat-input').split())
+        xdotool('mousemove', (left + right) // 2, (top + bottom) // 2, 'click', 1)
+        time.sleep(0.3)
+        self.type(text)
+        self.key('Return')
+
+    def paste_into(self, control, text):
+        """Puts text on the clipboard and pastes it into a control with Ctrl+V."""
+        subprocess.run(['xclip', '-selection', 'clipboard', '-i'], input=text.encode('utf-8'), env=environment(),
+                       check=True, timeout=30)
+        self.click(control)
+        self.key('ctrl+v')
+
     def tool_ended(self):
         return self.tool.poll() is not None

@@ -3,10 +3,14 @@
 //   ui-probe state         the tool window's box, whether it is minimised and topmost, and the
 //                          control that has the keyboard focus
 //   ui-probe restore       restores the minimised window, as the task bar would
+//   ui-probe close         closes it through the window system, as the task bar's Close would
+//   ui-probe chat-input    the screen box of the chat room's input box
 #include <cstdio>
 #include <cstring>
 
+#include "client/client_windows.h"
 #include "ui/layout.h"
+#include "win32/common/user32_window_system.h"
 #include "win32/common/windows_api.h"
 
 namespace {
@@ -35,6 +39,15 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (std::strcmp(command, "chat-input") == 0) {
+        hue::win32::User32WindowSystem windows;
+        const HWND room = reinterpret_cast<HWND>(hue::FindChatRoom(windows));
+        const HWND input = FindWindowExW(room, FindWindowExW(room, nullptr, L"RICHCNTL", nullptr), L"RICHCNTL", nullptr);
+        RECT box{};
+        if (!input || !GetWindowRect(input, &box)) return 1;
+        std::printf("%ld %ld %ld %ld\n", box.left, box.top, box.right, box.bottom);
+        return 0;
+    }
     const HWND window = ToolWindow();
     if (!window) {
         std::printf("no-window\n");
@@ -49,10 +62,14 @@ int main(int argc, char** argv) {
                     FocusedControl(window));
         return 0;
     }
+    if (std::strcmp(command, "close") == 0) {
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    }
     if (std::strcmp(command, "restore") == 0) {
         ShowWindow(window, SW_RESTORE);
         return 0;
     }
-    std::fprintf(stderr, "usage: ui-probe layout|state|restore\n");
+    std::fprintf(stderr, "usage: ui-probe layout|state|restore|close|chat-input\n");
     return 2;
 }
