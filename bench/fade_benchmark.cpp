@@ -18,9 +18,9 @@ hue::Text SampleText(std::size_t length) {
 void SetCounters(benchmark::State& state, std::size_t characters, std::size_t outputBytes) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * characters));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * outputBytes));
-    state.counters["ns_per_char"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * characters),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_char"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * characters),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_FadeFiveColours(benchmark::State& state) {

@@ -23,6 +23,8 @@ void SendChatLine(WindowSystem& windows, MarkupView line) {
                                 kClientMessageTimeoutMilliseconds);
 }
 
-void FadeAnnouncement(WindowSystem& windows, TextView text) { SendChatLine(windows, AnnouncementMarkup(text)); }
+void FadeAnnouncement(WindowSystem& windows, TextView text) {
+    SendChatLine(windows, AnnouncementMarkup(text));
+}
 
 }  // namespace hue

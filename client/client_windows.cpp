@@ -51,7 +51,8 @@ std::string GetScreenName(WindowSystem& windows) {
         const std::string caption = GetWindowCaption(windows, candidate);
         if (!caption.starts_with(kWelcome)) return false;
         const std::size_t bang = caption.find('!', kWelcome.size());
-        name = caption.substr(kWelcome.size(), bang == std::string::npos ? std::string::npos : bang - kWelcome.size());
+        name = caption.substr(kWelcome.size(),
+                              bang == std::string::npos ? std::string::npos : bang - kWelcome.size());
         return true;
     });
     return name;

@@ -12,7 +12,7 @@ using WindowHandle = std::uintptr_t;
 // The window operations through which the bridge reaches the chat client, with user32's names
 // and results. Production binds them to user32; the unit tests to an in-memory window tree.
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     // The first top-level window of the class (windowName nullptr: any caption), or 0.

@@ -3,9 +3,7 @@
 namespace hue {
 namespace {
 
-int HexDigitValue(char digit) {
-    return digit <= '9' ? digit - '0' : digit - 'A' + 10;
-}
+int HexDigitValue(char digit) { return digit <= '9' ? digit - '0' : digit - 'A' + 10; }
 
 int HexByteAt(const std::string& hex, std::size_t position) {
     return HexDigitValue(hex[position]) * 16 + HexDigitValue(hex[position + 1]);

@@ -32,7 +32,8 @@ Markup FadeFiveColours(const Palette& colours, TextView text, bool wavy,
     std::size_t sliceStart = 0;
     for (std::size_t k = 0; k < 4; ++k) {
         // A slice that would run past the end stops there; one that would begin past it is empty.
-        const TextView slice = sliceStart < text.size() ? text.substr(sliceStart, sliceLengths[k]) : TextView{};
+        const TextView slice =
+            sliceStart < text.size() ? text.substr(sliceStart, sliceLengths[k]) : TextView{};
         out = detail::WriteSpan(out, slice, components[k], components[k + 1], wavy, counter);
         sliceStart += sliceLengths[k];
     }

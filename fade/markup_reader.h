@@ -64,10 +64,10 @@ std::size_t ApplyTag(std::basic_string_view<Char> text, std::size_t at, MarkupSt
         bool value;
     };
     static constexpr Simple kFlags[] = {
-        {"<b>", &MarkupStyle::bold, true},       {"</b>", &MarkupStyle::bold, false},
-        {"<i>", &MarkupStyle::italic, true},     {"</i>", &MarkupStyle::italic, false},
-        {"<u>", &MarkupStyle::underline, true},  {"</u>", &MarkupStyle::underline, false},
-        {"<s>", &MarkupStyle::strike, true},     {"</s>", &MarkupStyle::strike, false},
+        {"<b>", &MarkupStyle::bold, true},      {"</b>", &MarkupStyle::bold, false},
+        {"<i>", &MarkupStyle::italic, true},    {"</i>", &MarkupStyle::italic, false},
+        {"<u>", &MarkupStyle::underline, true}, {"</u>", &MarkupStyle::underline, false},
+        {"<s>", &MarkupStyle::strike, true},    {"</s>", &MarkupStyle::strike, false},
     };
     for (const Simple& simple : kFlags) {
         if (StartsWithAscii(text, at, simple.tag)) {

@@ -35,7 +35,8 @@ struct ComponentRamp {
     float start;
     float step;
 
-    ComponentRamp(int a, int b, float n) : start(static_cast<float>(a)), step(static_cast<float>(b - a) / n) {}
+    ComponentRamp(int a, int b, float n)
+        : start(static_cast<float>(a)), step(static_cast<float>(b - a) / n) {}
 
     int At(float position) const {
         const float scaled = step * position;
@@ -52,8 +53,9 @@ struct HexPairs {
         for (int i = 0; i < 256; ++i) {
             const auto high = static_cast<std::uint16_t>(static_cast<unsigned char>(kDigits[i >> 4]));
             const auto low = static_cast<std::uint16_t>(static_cast<unsigned char>(kDigits[i & 0xF]));
-            pairs[i] = std::endian::native == std::endian::little ? static_cast<std::uint16_t>(high | (low << 8))
-                                                                  : static_cast<std::uint16_t>((high << 8) | low);
+            pairs[i] = std::endian::native == std::endian::little
+                           ? static_cast<std::uint16_t>(high | (low << 8))
+                           : static_cast<std::uint16_t>((high << 8) | low);
         }
     }
 };
@@ -63,9 +65,9 @@ constexpr HexPairs kHex;
 // little-endian machine this is a single eight-byte store.
 char* WriteColourDigits(char* out, int red, int green, int blue) {
     if constexpr (std::endian::native == std::endian::little) {
-        const std::uint64_t word = std::uint64_t{kHex.pairs[red & 0xFF]} |
-                                   (std::uint64_t{kHex.pairs[green & 0xFF]} << 16) |
-                                   (std::uint64_t{kHex.pairs[blue & 0xFF]} << 32) | (std::uint64_t{'>'} << 48);
+        const std::uint64_t word =
+            std::uint64_t{kHex.pairs[red & 0xFF]} | (std::uint64_t{kHex.pairs[green & 0xFF]} << 16) |
+            (std::uint64_t{kHex.pairs[blue & 0xFF]} << 32) | (std::uint64_t{'>'} << 48);
         std::memcpy(out, &word, 8);
     } else {
         std::memcpy(out, &kHex.pairs[red & 0xFF], 2);

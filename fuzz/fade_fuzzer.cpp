@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             at += tag.size();
         }
         char character[4];
-        const hue::MarkupView expected(character, static_cast<std::size_t>(hue::WriteUtf8(character, text[i]) - character));
+        const hue::MarkupView expected(
+            character, static_cast<std::size_t>(hue::WriteUtf8(character, text[i]) - character));
         Check(Matches(markup, at, expected));
         at += expected.size();
         for (std::size_t k = 0; k < 4; ++k) {

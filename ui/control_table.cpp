@@ -68,8 +68,8 @@ const std::array<ColourGroup, 5> kColourGroups = {{
     {red5, green5, blue5, color5},
 }};
 
-const std::array<StyleOption, 5> kStyleOptions = {{
-    {Option1, "<b>"}, {Option2, "<i>"}, {Option3, "<s>"}, {Option4, ""}, {Option5, "<u>"}}};
+const std::array<StyleOption, 5> kStyleOptions = {
+    {{Option1, "<b>"}, {Option2, "<i>"}, {Option3, "<s>"}, {Option4, ""}, {Option5, "<u>"}}};
 
 std::optional<std::size_t> GroupOfSlider(ControlId id) {
     for (std::size_t group = 0; group < kColourGroups.size(); ++group) {

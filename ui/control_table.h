@@ -11,10 +11,41 @@ namespace hue::ui {
 
 // The window's 35 controls, in stacking order: where two overlap, the one listed first lies above.
 enum class ControlId : std::size_t {
-    Option5, Option4, Option3, Option2, Option1, Text2,
-    blue5, green5, red5, blue4, green4, red4, Text1, blue3, red3, green3, blue2, red2, green2, blue1, green1, red1,
-    SSCommand8, SSCommand7, SSCommand2, color5, color4, SSCommand1, color3, color2, color1,
-    Label4, Label1, Label3, Label2,
+    Option5,
+    Option4,
+    Option3,
+    Option2,
+    Option1,
+    Text2,
+    blue5,
+    green5,
+    red5,
+    blue4,
+    green4,
+    red4,
+    Text1,
+    blue3,
+    red3,
+    green3,
+    blue2,
+    red2,
+    green2,
+    blue1,
+    green1,
+    red1,
+    SSCommand8,
+    SSCommand7,
+    SSCommand2,
+    color5,
+    color4,
+    SSCommand1,
+    color3,
+    color2,
+    color1,
+    Label4,
+    Label1,
+    Label3,
+    Label2,
 };
 inline constexpr std::size_t kControlCount = 35;
 
@@ -30,7 +61,7 @@ struct ControlSpec {
     ControlId id;
     std::string_view name;
     ControlKind kind;
-    std::string_view caption;  // UTF-8
+    std::string_view caption;      // UTF-8
     int left, top, width, height;  // twips from the window's top-left corner
     FontSpec font;
     std::optional<ColourValue> textColour;  // none: the system's colour for the kind
@@ -52,7 +83,9 @@ extern const std::array<ControlSpec, kControlCount> kControls;
 constexpr const ControlSpec& Spec(ControlId id) { return kControls[static_cast<std::size_t>(id)]; }
 
 // Labels are drawn by the window itself and cannot take the focus, nor can a hidden control.
-constexpr bool IsWindowless(ControlKind kind) { return kind == ControlKind::Swatch || kind == ControlKind::Label; }
+constexpr bool IsWindowless(ControlKind kind) {
+    return kind == ControlKind::Swatch || kind == ControlKind::Label;
+}
 constexpr bool CanTakeFocus(const ControlSpec& spec) { return !IsWindowless(spec.kind) && !spec.hidden; }
 
 // Sliders and swatches of the five colour groups (1 to 5), and the option buttons with their tags.

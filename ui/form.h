@@ -26,7 +26,7 @@ inline constexpr int kScaleModePixels = 3;
 // chrome, its drawing surface and its event loop. The Win32 front end implements it over real
 // windows; the unit tests over a recording fake.
 class Form {
-public:
+  public:
     virtual ~Form() = default;
 
     // Controls. Setting a slider's value raises its value-changed event when the value changes,

@@ -12,7 +12,8 @@ namespace {
 
 // WM_SYSCOMMAND's SC_MOVE + 2: the 16-bit command 0xF012 widened with its sign. The window system
 // looks only at the bits 0xFFF0, which say SC_MOVE; the 2 makes it follow the mouse at once.
-constexpr auto kMoveWithMouse = static_cast<std::uintptr_t>(static_cast<std::intptr_t>(static_cast<std::int16_t>(0xF012)));
+constexpr auto kMoveWithMouse =
+    static_cast<std::uintptr_t>(static_cast<std::intptr_t>(static_cast<std::int16_t>(0xF012)));
 static_assert(static_cast<std::uint16_t>(kMoveWithMouse) == 0xF012);
 
 struct Announcement {
@@ -31,8 +32,10 @@ void Announce(Form& form, const Announcement (&lines)[2]) {
     FadeAnnouncement(form.ChatClient(), U"\u2022 User: " + name);
 }
 
-constexpr Announcement kLoadLines[2] = {{0.1, U"\u2022 Velmor's Hue-Weaver"}, {0.9, U"\u2022 Status: Loaded"}};
-constexpr Announcement kExitLines[2] = {{0.1, U"\u2022 Velmor's Hue-Weaver"}, {0.9, U"\u2022 Status: Unloaded"}};
+constexpr Announcement kLoadLines[2] = {{0.1, U"\u2022 Velmor's Hue-Weaver"},
+                                        {0.9, U"\u2022 Status: Loaded"}};
+constexpr Announcement kExitLines[2] = {{0.1, U"\u2022 Velmor's Hue-Weaver"},
+                                        {0.9, U"\u2022 Status: Unloaded"}};
 
 // Start-up's slider values, set middle, top, bottom within each group, groups 1 to 5.
 struct GroupDefaults {
@@ -89,7 +92,8 @@ void OnExit(Form& form) {
 
 void Pause(Form& form, double seconds) {
     const Clock::time_point start = form.Now();
-    const auto deadline = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const auto deadline =
+        start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     while (form.Now() < deadline) {
         form.ProcessPendingEvents();
         form.WaitForEvents(deadline);
@@ -120,7 +124,8 @@ void PaintGradient(Form& form) {
     // The screen's width in twips, taken as pixels, always reaches past the window's right edge.
     const float width = form.ScreenSize().width;
     for (int i = 0; i <= 255; ++i) {
-        form.DrawBox(0, static_cast<float>(i), width, static_cast<float>(i - 1), ComposeColour(0, 0, 255 - i));
+        form.DrawBox(0, static_cast<float>(i), width, static_cast<float>(i - 1),
+                     ComposeColour(0, 0, 255 - i));
     }
 }
 

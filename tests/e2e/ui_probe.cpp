@@ -34,15 +34,16 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "layout") == 0) {
         for (const hue::ui::ControlSpec& spec : hue::ui::kControls) {
             const hue::ui::PixelRect r = hue::ui::ControlRect(spec.id, 96);
-            std::printf("%.*s %d %d %d %d\n", static_cast<int>(spec.name.size()), spec.name.data(), r.left, r.top,
-                        r.right, r.bottom);
+            std::printf("%.*s %d %d %d %d\n", static_cast<int>(spec.name.size()), spec.name.data(), r.left,
+                        r.top, r.right, r.bottom);
         }
         return 0;
     }
     if (std::strcmp(command, "chat-input") == 0) {
         hue::win32::User32WindowSystem windows;
         const HWND room = reinterpret_cast<HWND>(hue::FindChatRoom(windows));
-        const HWND input = FindWindowExW(room, FindWindowExW(room, nullptr, L"RICHCNTL", nullptr), L"RICHCNTL", nullptr);
+        const HWND input =
+            FindWindowExW(room, FindWindowExW(room, nullptr, L"RICHCNTL", nullptr), L"RICHCNTL", nullptr);
         RECT box{};
         if (!input || !GetWindowRect(input, &box)) return 1;
         std::printf("%ld %ld %ld %ld\n", box.left, box.top, box.right, box.bottom);
@@ -57,9 +58,9 @@ int main(int argc, char** argv) {
         RECT box;
         GetWindowRect(window, &box);
         const bool topmost = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-        std::printf("box %ld %ld %ld %ld\niconic %d\ntopmost %d\nvisible %d\nfocus %s\n", box.left, box.top, box.right,
-                    box.bottom, IsIconic(window) ? 1 : 0, topmost ? 1 : 0, IsWindowVisible(window) ? 1 : 0,
-                    FocusedControl(window));
+        std::printf("box %ld %ld %ld %ld\niconic %d\ntopmost %d\nvisible %d\nfocus %s\n", box.left, box.top,
+                    box.right, box.bottom, IsIconic(window) ? 1 : 0, topmost ? 1 : 0,
+                    IsWindowVisible(window) ? 1 : 0, FocusedControl(window));
         return 0;
     }
     if (std::strcmp(command, "close") == 0) {

@@ -13,7 +13,8 @@ using test::T;
 TEST(AnnouncementMarkup, WorkedExamples) {
     EXPECT_EQ((AnnouncementMarkup(T("Test"))),
               "<Font Color=#800080>T<Font Color=#FF0000>e<Font Color=#800080>s<Font Color=#0000FF>t");
-    EXPECT_EQ((AnnouncementMarkup(T("Hi!"))), "<Font Color=#AA0055>H<Font Color=#AA0055>i<Font Color=#0000FF>!");
+    EXPECT_EQ((AnnouncementMarkup(T("Hi!"))),
+              "<Font Color=#AA0055>H<Font Color=#AA0055>i<Font Color=#0000FF>!");
     EXPECT_EQ(ColourTexts(AnnouncementMarkup(U"\u2022 Status: Loaded")),
               (std::vector<std::string>{"2000DF", "4000BF", "60009F", "800080", "9F0060", "BF0040", "DF0020",
                                         "FF0000", "DF0020", "BF0040", "9F0060", "800080", "60009F", "4000BF",

@@ -12,7 +12,7 @@ using test::FakeWindowTree;
 using test::ReceivedMessage;
 
 class ClientBridge : public ::testing::Test {
-protected:
+  protected:
     FakeWindowTree tree;
     WindowHandle mdi = tree.AddClient();
 

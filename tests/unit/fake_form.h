@@ -17,7 +17,7 @@ namespace hue::test {
 struct ProgramEnded {};
 
 class FakeForm : public ui::Form {
-public:
+  public:
     std::map<ui::ControlId, int> sliders;
     std::map<ui::ControlId, ColourValue> backColours;
     std::map<ui::ControlId, Text> texts;
@@ -64,7 +64,9 @@ public:
     void SetText(ui::ControlId box, TextView text) override { texts[box] = Text(text); }
 
     void ReleaseCapture() override { calls.push_back("ReleaseCapture"); }
-    void SendSysCommand(std::uintptr_t wParam) override { calls.push_back("SysCommand " + std::to_string(wParam)); }
+    void SendSysCommand(std::uintptr_t wParam) override {
+        calls.push_back("SysCommand " + std::to_string(wParam));
+    }
     void SetWindowPosTopmost() override { calls.push_back("Topmost"); }
     void Minimise() override { calls.push_back("Minimise"); }
     ui::TwipsSize ScreenSize() override { return screen; }
@@ -112,7 +114,7 @@ public:
     }
     WindowSystem& ChatClient() override { return client; }
 
-private:
+  private:
     bool Record(const char* what, int value) {
         calls.push_back(std::string(what) + " " + std::to_string(value));
         return true;

@@ -20,11 +20,11 @@ struct ReceivedMessage {
 };
 
 class FakeWindowTree : public WindowSystem {
-public:
+  public:
     struct Window {
         WindowHandle parent = 0;
         std::string className;
-        std::string caption;  // ANSI bytes
+        std::string caption;                 // ANSI bytes
         std::vector<WindowHandle> children;  // Z order, topmost first
         std::vector<ReceivedMessage> received;
         bool hung = false;
@@ -99,8 +99,8 @@ public:
         buffer[copied] = '\0';
         return static_cast<int>(copied);
     }
-    bool SendMessageTimeoutA(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
-                             unsigned, unsigned) override {
+    bool SendMessageTimeoutA(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                             std::intptr_t lParam, unsigned, unsigned) override {
         const auto found = windows_.find(window);
         if (found == windows_.end() || found->second.hung) return false;
         ReceivedMessage received{message, wParam, {}};
@@ -114,7 +114,7 @@ public:
     std::string Utf8ToAnsi(std::string_view utf8) override;
     std::string AnsiToUtf8(std::string_view ansi) override;
 
-private:
+  private:
     WindowHandle FindIn(const std::vector<WindowHandle>& list, WindowHandle after, const char* className,
                         const char* windowName) const {
         auto it = list.begin();

@@ -38,10 +38,19 @@ TEST(FadeFiveColours, WorkedExamples) {
 }
 
 TEST(DivideIntoSlices, DealsCharactersOutInTurn) {
-    const std::pair<std::size_t, SliceLengths> cases[] = {
-        {0, {1, 0, 0, 0}}, {1, {1, 0, 0, 0}}, {2, {1, 1, 0, 0}}, {3, {1, 1, 1, 0}}, {4, {1, 1, 1, 1}},
-        {5, {2, 1, 1, 1}}, {6, {2, 2, 1, 1}}, {7, {2, 2, 2, 1}},  {8, {2, 2, 2, 2}}, {9, {3, 2, 2, 2}},
-        {13, {4, 3, 3, 3}}, {32767, {8192, 8192, 8192, 8191}}, {32768, {8192, 8192, 8192, 8192}}};
+    const std::pair<std::size_t, SliceLengths> cases[] = {{0, {1, 0, 0, 0}},
+                                                          {1, {1, 0, 0, 0}},
+                                                          {2, {1, 1, 0, 0}},
+                                                          {3, {1, 1, 1, 0}},
+                                                          {4, {1, 1, 1, 1}},
+                                                          {5, {2, 1, 1, 1}},
+                                                          {6, {2, 2, 1, 1}},
+                                                          {7, {2, 2, 2, 1}},
+                                                          {8, {2, 2, 2, 2}},
+                                                          {9, {3, 2, 2, 2}},
+                                                          {13, {4, 3, 3, 3}},
+                                                          {32767, {8192, 8192, 8192, 8191}},
+                                                          {32768, {8192, 8192, 8192, 8192}}};
     for (const auto& [length, slices] : cases) EXPECT_EQ(DivideIntoSlices(length), slices) << length;
 }
 

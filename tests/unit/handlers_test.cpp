@@ -36,8 +36,8 @@ TEST(ColourPickers, SliderNamedRedFeedsGreenAndOnlyItsOwnSwatchChanges) {
 
 TEST(StyleOptions, EachOptionPutsItsTagIntoText2) {
     FakeForm form;
-    const std::pair<ControlId, Text> cases[] = {
-        {Option1, U"<b>"}, {Option2, U"<i>"}, {Option3, U"<s>"}, {Option5, U"<u>"}, {Option4, U""}, {Option4, U""}};
+    const std::pair<ControlId, Text> cases[] = {{Option1, U"<b>"}, {Option2, U"<i>"}, {Option3, U"<s>"},
+                                                {Option5, U"<u>"}, {Option4, U""},    {Option4, U""}};
     for (const auto& [option, tag] : cases) {
         OnClick(form, option);
         EXPECT_EQ(form.texts[Text2], tag);
@@ -107,14 +107,16 @@ TEST(SendActions, SecondPressDuringTheFadeSendsFirst) {
 TEST(StartUp, AnnouncesThenPlacesPaintsRaisesAndSetsTheDefaults) {
     FakeForm form;
     OnLoad(form);
-    EXPECT_EQ(form.Posted(), (std::vector<std::string>{Ansi(U"\u2022 Velmor's Hue-Weaver"),
-                                                       Ansi(U"\u2022 Status: Loaded"), Ansi(U"\u2022 User: Jo")}));
+    EXPECT_EQ(form.Posted(),
+              (std::vector<std::string>{Ansi(U"\u2022 Velmor's Hue-Weaver"), Ansi(U"\u2022 Status: Loaded"),
+                                        Ansi(U"\u2022 User: Jo")}));
     const std::vector<std::string> steps(form.calls.begin(), form.calls.begin() + 2);
     EXPECT_EQ(steps, (std::vector<std::string>{"Left", "Top"}));
     EXPECT_EQ(form.calls.back(), "Topmost");
     EXPECT_EQ(std::chrono::duration<double>(form.now - Clock::time_point{}).count(), 1.7);
     const ColourValue expected[5] = {0xFF0000, 0x00FF00, 0xFF0000, 0x00FF00, 0xFF0000};
-    for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(form.backColours[kColourGroups[k].swatch], expected[k]) << k;
+    for (std::size_t k = 0; k < 5; ++k)
+        EXPECT_EQ(form.backColours[kColourGroups[k].swatch], expected[k]) << k;
     EXPECT_TRUE(form.texts[Text2].empty());
 }
 
@@ -128,13 +130,16 @@ TEST(StartUp, WithoutAClientTakesThePausesAndSendsNothing) {
 
 TEST(Shutdown, AnnouncesWithTheScreenNameReadAgainAndEnds) {
     FakeForm form;
-    form.client.At(form.client.FindWindowExA(form.client.FindWindowExA(form.client.FindWindowA("AOL Frame25", nullptr), 0,
-                                                                       "MDIClient", nullptr),
-                                             0, "AOL Child", nullptr))
+    form.client
+        .At(form.client.FindWindowExA(
+            form.client.FindWindowExA(form.client.FindWindowA("AOL Frame25", nullptr), 0, "MDIClient",
+                                      nullptr),
+            0, "AOL Child", nullptr))
         .caption = "Welcome, Ann!";
     EXPECT_THROW(OnClick(form, SSCommand7), ProgramEnded);
-    EXPECT_EQ(form.Posted(), (std::vector<std::string>{Ansi(U"\u2022 Velmor's Hue-Weaver"),
-                                                       Ansi(U"\u2022 Status: Unloaded"), Ansi(U"\u2022 User: Ann")}));
+    EXPECT_EQ(form.Posted(),
+              (std::vector<std::string>{Ansi(U"\u2022 Velmor's Hue-Weaver"), Ansi(U"\u2022 Status: Unloaded"),
+                                        Ansi(U"\u2022 User: Ann")}));
     EXPECT_EQ(form.calls.back(), "EndProgram");
 }
 
@@ -168,11 +173,13 @@ TEST(Pause, WaitsForTheDeadlineWithoutSpinning) {
 }
 
 TEST(Chrome, DragReleasesTheCaptureThenMovesWithTheMouse) {
-    for (std::optional<ControlId> target : {std::optional<ControlId>{}, std::optional{Label1}, std::optional{Label4}}) {
+    for (std::optional<ControlId> target :
+         {std::optional<ControlId>{}, std::optional{Label1}, std::optional{Label4}}) {
         FakeForm form;
         OnSurfaceMouseDown(form, target);
         const std::uintptr_t move = static_cast<std::uintptr_t>(static_cast<std::intptr_t>(-4078));
-        EXPECT_EQ(form.calls, (std::vector<std::string>{"ReleaseCapture", "SysCommand " + std::to_string(move)}));
+        EXPECT_EQ(form.calls,
+                  (std::vector<std::string>{"ReleaseCapture", "SysCommand " + std::to_string(move)}));
         EXPECT_EQ(move & 0xFFF0, 0xF010u);
     }
     for (ControlId target : {color1, color5, Label2, Label3}) {
@@ -207,8 +214,8 @@ TEST(Chrome, GradientDrawsTheBandsEvenWhenASettingIsRefused) {
     FakeForm form;
     form.refuseDrawStyle = true;
     PaintGradient(form);
-    EXPECT_EQ(form.calls, (std::vector<std::string>{"DrawStyle 6", "DrawMode 13", "ScaleMode 3", "DrawWidth 2",
-                                                    "ScaleHeight 256", "Boxes"}));
+    EXPECT_EQ(form.calls, (std::vector<std::string>{"DrawStyle 6", "DrawMode 13", "ScaleMode 3",
+                                                    "DrawWidth 2", "ScaleHeight 256", "Boxes"}));
     ASSERT_EQ(form.boxes.size(), 256u);
     for (int i = 0; i < 256; ++i) {
         const auto& box = form.boxes[static_cast<std::size_t>(i)];

@@ -1,12 +1,12 @@
 // Runs the real hue-fade executable and checks what it prints and how it exits.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
@@ -38,8 +38,8 @@ std::string Quote(const std::string& argument) {
 
 Outcome RunHueFade(const std::vector<std::string>& arguments, const std::string& input = "") {
     const auto dir = std::filesystem::temp_directory_path() /
-                     ("hue-fade-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                     ("hue-fade-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                      "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "in", std::ios::binary) << input;
     std::string command = Quote(HUE_FADE_PATH);
@@ -54,8 +54,10 @@ Outcome RunHueFade(const std::vector<std::string>& arguments, const std::string&
 }
 
 const std::string kHelloDefault =
-    "<Font Color=#0055AA>H<Font Color=#00AA55>e<Font Color=#00FF00>l<Font Color=#00AA55>l<Font Color=#0055AA>o"
-    "<Font Color=#0000FF> <Font Color=#0055AA>w<Font Color=#00AA55>o<Font Color=#00FF00>r<Font Color=#008080>l"
+    "<Font Color=#0055AA>H<Font Color=#00AA55>e<Font Color=#00FF00>l<Font Color=#00AA55>l<Font "
+    "Color=#0055AA>o"
+    "<Font Color=#0000FF> <Font Color=#0055AA>w<Font Color=#00AA55>o<Font Color=#00FF00>r<Font "
+    "Color=#008080>l"
     "<Font Color=#0000FF>d";
 
 TEST(HueFadeCommand, WorkedExamplesComeOutToTheCharacter) {
@@ -72,7 +74,8 @@ TEST(HueFadeCommand, WorkedExamplesComeOutToTheCharacter) {
         {{"--colours=FF0000,00FF00,0000FF,FFFFFF,000000", "--wavy", "Hello"},
          "<Font Color=#808000><sup>H<Font Color=#00FF00></sup>e<Font Color=#0000FF><sub>l"
          "<Font Color=#FFFFFF></sub>l<Font Color=#000000><sup>o\n"},
-        {{"--announce", "Test"}, "<Font Color=#800080>T<Font Color=#FF0000>e<Font Color=#800080>s<Font Color=#0000FF>t\n"},
+        {{"--announce", "Test"},
+         "<Font Color=#800080>T<Font Color=#FF0000>e<Font Color=#800080>s<Font Color=#0000FF>t\n"},
         {{"--announce", "\xE2\x80\xA2"}, "<Font Color=#0000FF>\xE2\x80\xA2\n"},
         {{"--style", "underline", ""}, "<u>\n"},
         {{"--style", "none", "--", "-x"}, "<Font Color=#00FF00>-<Font Color=#0000FF>x\n"},
@@ -106,7 +109,10 @@ TEST(HueFadeCommand, BadInputIsRefusedWithOneLineAndStatusTwo) {
     const Case cases[] = {
         {{"--shout", "x"}, "", "unknown option '--shout'", ""},
         {{"--colours", "FF0000,00FF00,0000FF,FFFFFF", "x"}, "", "exactly five colours, got 4", ""},
-        {{"--colours", "FF0000,00FF00,0000FF,FFFFFF,000000,000000", "x"}, "", "exactly five colours, got 6", ""},
+        {{"--colours", "FF0000,00FF00,0000FF,FFFFFF,000000,000000", "x"},
+         "",
+         "exactly five colours, got 6",
+         ""},
         {{"--colours", "FF0000,00FF0,0000FF,FFFFFF,000000", "x"}, "", "'00FF0' is not six hex digits", ""},
         {{"--colours", "FF0000,00FG00,0000FF,FFFFFF,000000", "x"}, "", "'00FG00' is not six hex digits", ""},
         {{"--colours"}, "", "--colours needs a value", ""},
@@ -114,7 +120,10 @@ TEST(HueFadeCommand, BadInputIsRefusedWithOneLineAndStatusTwo) {
         {{"--announce", "--wavy", "x"}, "", "--announce takes no", ""},
         {{"--announce", "--style", "bold", "x"}, "", "--announce takes no", ""},
         {{"\xC3"}, "", "not valid UTF-8", ""},
-        {{}, "ok\nbad \xFF line\nnever\n", "line 2 is not valid UTF-8", "<Font Color=#00FF00>o<Font Color=#0000FF>k\n"},
+        {{},
+         "ok\nbad \xFF line\nnever\n",
+         "line 2 is not valid UTF-8",
+         "<Font Color=#00FF00>o<Font Color=#0000FF>k\n"},
     };
     for (const Case& c : cases) {
         const Outcome outcome = RunHueFade(c.arguments, c.input);
@@ -127,8 +136,8 @@ TEST(HueFadeCommand, BadInputIsRefusedWithOneLineAndStatusTwo) {
 }
 
 TEST(HueFadeCommand, PreviewUsesTerminalColoursAndAttributes) {
-    const Outcome outcome = RunHueFade({"--preview", "--style", "bold", "--colours",
-                                        "FF0000,FF0000,FF0000,FF0000,FF0000", "ab"});
+    const Outcome outcome =
+        RunHueFade({"--preview", "--style", "bold", "--colours", "FF0000,FF0000,FF0000,FF0000,FF0000", "ab"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "\x1b[0;1;38;2;255;0;0mab\x1b[0m\n");
 }

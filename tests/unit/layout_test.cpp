@@ -54,8 +54,8 @@ TEST(Layout, TabOrderFollowsTheTableAndSkipsWhatCannotTakeTheFocus) {
     const std::vector<ControlId> order = TabOrder();
     ASSERT_FALSE(order.empty());
     EXPECT_EQ(order.front(), ControlId::red1);
-    const std::vector<ControlId> firstGroups = {ControlId::red1, ControlId::green1, ControlId::blue1,
-                                                ControlId::green2, ControlId::red2, ControlId::blue2};
+    const std::vector<ControlId> firstGroups = {ControlId::red1,   ControlId::green1, ControlId::blue1,
+                                                ControlId::green2, ControlId::red2,   ControlId::blue2};
     EXPECT_EQ(std::vector<ControlId>(order.begin(), order.begin() + 6), firstGroups);
     EXPECT_EQ(order.back(), ControlId::Option5);
     EXPECT_EQ(order.size(), 15u + 2 + 4 + 5 - 1);  // Text2 is hidden

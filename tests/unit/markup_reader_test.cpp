@@ -15,7 +15,9 @@ struct StyledRun {
 
 std::vector<StyledRun> Runs(std::string_view markup) {
     std::vector<StyledRun> runs;
-    ReadMarkup(markup, [&](std::string_view text, const MarkupStyle& style) { runs.push_back({std::string(text), style}); });
+    ReadMarkup(markup, [&](std::string_view text, const MarkupStyle& style) {
+        runs.push_back({std::string(text), style});
+    });
     return runs;
 }
 

@@ -74,7 +74,8 @@ TEST_P(SinglePrecisionRamp, RedsComeOutExactly) {
     WaveCounter counter = 0;
     const Markup markup = FadeSpan(Text(c.length, U'x'), {c.from, 0, 0}, {c.to, 0, 0}, false, counter);
     std::vector<int> reds;
-    for (const std::string& hex : ColourTexts(markup)) reds.push_back(std::stoi(hex.substr(0, 2), nullptr, 16));
+    for (const std::string& hex : ColourTexts(markup))
+        reds.push_back(std::stoi(hex.substr(0, 2), nullptr, 16));
     EXPECT_EQ(reds, c.reds);
 }
 
@@ -105,7 +106,8 @@ TEST(FadeSpan, LastCharacterLandsOnTheEndColourForEveryLength) {
     for (std::size_t length : {1u, 2u, 3u, 7u, 14u, 255u, 1000u, 32767u, 32768u, 250000u}) {
         for (const auto& [from, to] : {std::pair{0, 255}, {255, 0}, {17, 233}, {200, 3}}) {
             WaveCounter counter = 0;
-            const Markup markup = FadeSpan(Text(length, U'x'), {from, to, from}, {to, from, to}, false, counter);
+            const Markup markup =
+                FadeSpan(Text(length, U'x'), {from, to, from}, {to, from, to}, false, counter);
             const auto colours = ColourTexts(markup);
             ASSERT_EQ(colours.size(), length);
             char expected[7];

@@ -13,8 +13,8 @@ TEST(Utf8, RoundTripsEveryPlane) {
 }
 
 TEST(Utf8, RefusesMalformedInput) {
-    for (std::string_view bad : {"\x80", "\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                                 "\xF8\x88\x80\x80\x80", "ok\xE2\x80", "\xE2\x28\xA1"}) {
+    for (std::string_view bad : {"\x80", "\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+                                 "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80", "ok\xE2\x80", "\xE2\x28\xA1"}) {
         EXPECT_FALSE(DecodeUtf8(bad)) << ::testing::PrintToString(bad);
     }
 }

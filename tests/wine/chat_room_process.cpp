@@ -31,7 +31,8 @@ ChatRoomProcess::ChatRoomProcess(const std::vector<std::wstring>& arguments) {
                       std::to_wstring(GetTickCount64()) + L".txt";
     DeleteFileW(transcriptPath_.c_str());
 
-    std::wstring commandLine = L"\"" + ProgramDirectory() + L"chat-room.exe\" --transcript \"" + transcriptPath_ + L"\"";
+    std::wstring commandLine =
+        L"\"" + ProgramDirectory() + L"chat-room.exe\" --transcript \"" + transcriptPath_ + L"\"";
     for (const std::wstring& argument : arguments) commandLine += L" \"" + argument + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -9,7 +9,7 @@
 namespace hue::test {
 
 class ChatRoomProcess {
-public:
+  public:
     // Starts chat-room.exe (beside this test program) with `arguments` and a fresh transcript,
     // and waits until its frame is up and idle.
     explicit ChatRoomProcess(const std::vector<std::wstring>& arguments);
@@ -21,7 +21,7 @@ public:
     // Every byte posted to the room so far.
     std::string Transcript() const;
 
-private:
+  private:
     std::wstring transcriptPath_;
     PROCESS_INFORMATION process_{};
     bool started_ = false;

@@ -34,25 +34,28 @@ std::string Conversation(HWND room) {
     const HWND conversation = FindWindowExA(room, nullptr, "RICHCNTL", nullptr);
     const auto length = SendMessageA(conversation, WM_GETTEXTLENGTH, 0, 0);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(SendMessageA(conversation, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(static_cast<std::size_t>(
+        SendMessageA(conversation, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
-#define START_CHAT_ROOM(name, ...)           \
-    ChatRoomProcess name({__VA_ARGS__});     \
+#define START_CHAT_ROOM(name, ...)       \
+    ChatRoomProcess name({__VA_ARGS__}); \
     ASSERT_TRUE(name.started()) << "chat-room.exe did not start"
 
 TEST(ChatRoomOverUser32, LineArrivesWholeAndExactly) {
     START_CHAT_ROOM(room);
     SendChatLine(windows, "<b><Font Color=#0055AA>H<Font Color=#00AA55>i");
     EXPECT_EQ(room.Transcript(), "<b><Font Color=#0055AA>H<Font Color=#00AA55>i\n");
-    EXPECT_NE(Conversation(reinterpret_cast<HWND>(FindChatRoom(windows))).find("VelmorFan:"), std::string::npos);
+    EXPECT_NE(Conversation(reinterpret_cast<HWND>(FindChatRoom(windows))).find("VelmorFan:"),
+              std::string::npos);
 }
 
 TEST(ChatRoomOverUser32, FadedLineOf32767CharactersArrivesWhole) {
     START_CHAT_ROOM(room);
     Text text;
-    for (std::size_t i = 0; text.size() < 32767; ++i) text += U"The quick brown fox jumps over the lazy dog. "[i % 45];
+    for (std::size_t i = 0; text.size() < 32767; ++i)
+        text += U"The quick brown fox jumps over the lazy dog. "[i % 45];
     const Markup line = FadeFiveColours({0xFF0000, 0x00FF00, 0xFF0000, 0x00FF00, 0xFF0000}, text, true);
     ASSERT_GT(line.size(), 700'000u);
     SendChatLine(windows, line);
@@ -64,7 +67,8 @@ TEST(ChatRoomOverUser32, FadedLineOf32767CharactersArrivesWhole) {
 TEST(ChatRoomOverUser32, EmptyLineEmptiesTheBoxAndStillPosts) {
     START_CHAT_ROOM(room);
     const HWND chatRoom = reinterpret_cast<HWND>(FindChatRoom(windows));
-    const HWND input = FindWindowExA(chatRoom, FindWindowExA(chatRoom, nullptr, "RICHCNTL", nullptr), "RICHCNTL", nullptr);
+    const HWND input =
+        FindWindowExA(chatRoom, FindWindowExA(chatRoom, nullptr, "RICHCNTL", nullptr), "RICHCNTL", nullptr);
     SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("a half-typed draft"));
     SendChatLine(windows, "");
     EXPECT_EQ(room.Transcript(), "\n");

@@ -25,8 +25,8 @@ int HexDigit(char c) {
 }
 
 std::optional<std::string> StyleTagFor(std::string_view style) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kStyles = {{
-        {"bold", "<b>"}, {"italic", "<i>"}, {"strike", "<s>"}, {"underline", "<u>"}, {"none", ""}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kStyles = {
+        {{"bold", "<b>"}, {"italic", "<i>"}, {"strike", "<s>"}, {"underline", "<u>"}, {"none", ""}}};
     for (const auto& [name, tag] : kStyles) {
         if (name == style) return std::string(tag);
     }
@@ -114,7 +114,9 @@ ParseResult ParseCommandLine(std::span<const std::string_view> arguments) {
             fadeOptions = true;
         } else if (name == "--style") {
             const auto style = value();
-            if (!style) return std::string("hue-fade: --style needs a value: bold, italic, strike, underline or none");
+            if (!style)
+                return std::string(
+                    "hue-fade: --style needs a value: bold, italic, strike, underline or none");
             const auto tag = StyleTagFor(*style);
             if (!tag) {
                 return "hue-fade: unknown style '" + std::string(*style) +

@@ -6,9 +6,9 @@
 
 #include "fade/announcement.h"
 #include "fade/five_colour_fade.h"
+#include "fade/utf8.h"
 #include "tools/hue-fade/command_line.h"
 #include "tools/hue-fade/preview.h"
-#include "fade/utf8.h"
 
 namespace {
 

@@ -13,8 +13,8 @@ std::string RenderForTerminal(MarkupView markup) {
         if (style.underline) out += ";4";
         if (style.strike) out += ";9";
         if (style.hasColour) {
-            out += ";38;2;" + std::to_string(style.colour.red) + ";" + std::to_string(style.colour.green) + ";" +
-                   std::to_string(style.colour.blue);
+            out += ";38;2;" + std::to_string(style.colour.red) + ";" + std::to_string(style.colour.green) +
+                   ";" + std::to_string(style.colour.blue);
         }
         out += 'm';
         out += run;

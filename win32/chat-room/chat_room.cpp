@@ -40,7 +40,8 @@ std::string WindowTextBytes(HWND window) {
 
 DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
     auto* source = reinterpret_cast<std::string_view*>(cookie);
-    const auto count = static_cast<LONG>(std::min<std::size_t>(source->size(), static_cast<std::size_t>(wanted)));
+    const auto count =
+        static_cast<LONG>(std::min<std::size_t>(source->size(), static_cast<std::size_t>(wanted)));
     std::copy_n(source->data(), count, buffer);
     source->remove_prefix(static_cast<std::size_t>(count));
     *given = count;
@@ -60,7 +61,8 @@ void AppendToConversation(HWND host, const std::string& rtf) {
 
 void SetScreenName(ChatClient& client, const std::string& utf8Name) {
     client.options.screenName = utf8Name;
-    if (client.welcome) SetWindowTextW(client.welcome, win32::Utf8ToWide("Welcome, " + utf8Name + "!").c_str());
+    if (client.welcome)
+        SetWindowTextW(client.welcome, win32::Utf8ToWide("Welcome, " + utf8Name + "!").c_str());
 }
 
 // A line from the input box reaches the room: into the transcript exactly as its bytes stand, then
@@ -73,10 +75,13 @@ void PostLine(ChatClient& client, Room& room) {
         std::fputc('\n', client.transcript);
         std::fflush(client.transcript);
     }
-    if (line.rfind("/name ", 0) == 0) SetScreenName(client, win32::WideToUtf8(win32::AnsiToWide(line.substr(6))));
-    if (line.rfind("/hang ", 0) == 0) PostMessageW(room.window, kHang, std::strtoul(line.c_str() + 6, nullptr, 10), 0);
+    if (line.rfind("/name ", 0) == 0)
+        SetScreenName(client, win32::WideToUtf8(win32::AnsiToWide(line.substr(6))));
+    if (line.rfind("/hang ", 0) == 0)
+        PostMessageW(room.window, kHang, std::strtoul(line.c_str() + 6, nullptr, 10), 0);
     // Shown after the Enter has been answered, so the sender does not wait for the layout.
-    PostMessageW(room.window, kShowLine, 0, reinterpret_cast<LPARAM>(new std::wstring(win32::AnsiToWide(line))));
+    PostMessageW(room.window, kShowLine, 0,
+                 reinterpret_cast<LPARAM>(new std::wstring(win32::AnsiToWide(line))));
 }
 
 void ShowLine(const ChatClient& client, const Room& room, const std::wstring& line) {
@@ -105,12 +110,13 @@ LRESULT CALLBACK RichControlProc(HWND window, UINT message, WPARAM wParam, LPARA
             const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
             const bool conversation = (create->style & ES_READONLY) != 0;
             const HWND control =
-                conversation ? CreateWindowExA(0, "RichEdit20A", "",
-                                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                                                   ES_AUTOVSCROLL,
-                                               0, 0, create->cx, create->cy, window, nullptr, create->hInstance, nullptr)
-                             : CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, create->cx,
-                                               create->cy, window, nullptr, create->hInstance, nullptr);
+                conversation
+                    ? CreateWindowExA(
+                          0, "RichEdit20A", "",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0,
+                          0, create->cx, create->cy, window, nullptr, create->hInstance, nullptr)
+                    : CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, create->cx,
+                                      create->cy, window, nullptr, create->hInstance, nullptr);
             if (!control) return -1;
             if (conversation) {
                 SendMessageA(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
@@ -146,8 +152,10 @@ LRESULT CALLBACK RichControlProc(HWND window, UINT message, WPARAM wParam, LPARA
 void LayOutRoom(const Room& room, int width, int height) {
     const int listWidth = 120, inputHeight = 28, nameHeight = 22;
     MoveWindow(room.name, 4, 2, width - 8, nameHeight - 4, TRUE);
-    MoveWindow(room.conversation, 4, nameHeight, width - listWidth - 12, height - nameHeight - inputHeight - 8, TRUE);
-    MoveWindow(room.people, width - listWidth - 4, nameHeight, listWidth, height - nameHeight - inputHeight - 8, TRUE);
+    MoveWindow(room.conversation, 4, nameHeight, width - listWidth - 12,
+               height - nameHeight - inputHeight - 8, TRUE);
+    MoveWindow(room.people, width - listWidth - 4, nameHeight, listWidth,
+               height - nameHeight - inputHeight - 8, TRUE);
     if (room.input) MoveWindow(room.input, 4, height - inputHeight - 4, width - 84, inputHeight, TRUE);
     MoveWindow(room.send, width - 76, height - inputHeight - 4, 72, inputHeight, TRUE);
 }
@@ -200,32 +208,38 @@ bool Superclass(HINSTANCE instance, const char* base, const char* name, WNDPROC 
     return RegisterClassExA(&wc) != 0;
 }
 
-HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const char* text, DWORD style, int id = 0) {
+HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const char* text, DWORD style,
+                 int id = 0) {
     return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 HWND CreateClientWindow(HINSTANCE instance, ChatClient& client, const std::string& caption, int index) {
-    return CreateWindowExA(WS_EX_MDICHILD, "AOL Child", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
-                           12 + 24 * index, 12 + 24 * index, client.options.width - 80, client.options.height - 120,
-                           client.mdi, nullptr, instance, nullptr);
+    return CreateWindowExA(WS_EX_MDICHILD, "AOL Child", caption.c_str(),
+                           WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, 12 + 24 * index, 12 + 24 * index,
+                           client.options.width - 80, client.options.height - 120, client.mdi, nullptr,
+                           instance, nullptr);
 }
 
 Room CreateRoom(HINSTANCE instance, ChatClient& client, int number) {
-    const std::string name = number == 1 ? "Town Square - Lobby" : "Town Square - Room " + std::to_string(number);
+    const std::string name =
+        number == 1 ? "Town Square - Lobby" : "Town Square - Room " + std::to_string(number);
     Room room;
     room.window = CreateClientWindow(instance, client, name, number);
     room.name = CreateChild(instance, room.window, "_AOL_Static", name.c_str(), 0);
     room.conversation = CreateChild(instance, room.window, "RICHCNTL", "",
                                     WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL);
     if (!client.options.noInputBox) {
-        room.input = CreateChild(instance, room.window, "RICHCNTL", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
+        room.input =
+            CreateChild(instance, room.window, "RICHCNTL", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
     }
     room.people = CreateChild(instance, room.window, "_AOL_Listbox", "", WS_BORDER | WS_VSCROLL);
     for (const std::string& person : {client.options.screenName, std::string("Ada"), std::string("Bo")}) {
-        SendMessageW(room.people, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Utf8ToWide(person).c_str()));
+        SendMessageW(room.people, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(win32::Utf8ToWide(person).c_str()));
     }
-    room.send = CreateChild(instance, room.window, "_AOL_Icon", "Send", BS_PUSHBUTTON | WS_TABSTOP, kSendButtonId);
+    room.send =
+        CreateChild(instance, room.window, "_AOL_Icon", "Send", BS_PUSHBUTTON | WS_TABSTOP, kSendButtonId);
     RECT area;
     GetClientRect(room.window, &area);
     LayOutRoom(room, area.right, area.bottom);
@@ -278,14 +292,15 @@ bool CreateChatClient(HINSTANCE instance, ChatClient& client) {
     if (!RegisterClassExW(&frameClass) || !RegisterClassExW(&childClass)) return false;
 
     const Options& options = client.options;
-    client.frame = CreateWindowExW(0, L"AOL Frame25", L"Chat room (stand-in client)", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                   options.left, options.top, options.width, options.height, nullptr, nullptr,
-                                   instance, nullptr);
+    client.frame = CreateWindowExW(0, L"AOL Frame25", L"Chat room (stand-in client)",
+                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, options.left, options.top,
+                                   options.width, options.height, nullptr, nullptr, instance, nullptr);
     if (!client.frame) return false;
     SetWindowLongPtrW(client.frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&client));
     CLIENTCREATESTRUCT mdiCreate{nullptr, 1000};
-    client.mdi = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                 0, 0, 0, 0, client.frame, nullptr, instance, &mdiCreate);
+    client.mdi =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                        0, 0, 0, client.frame, nullptr, instance, &mdiCreate);
     RECT area;
     GetClientRect(client.frame, &area);
     MoveWindow(client.mdi, 0, 0, area.right, area.bottom, TRUE);
@@ -293,7 +308,8 @@ bool CreateChatClient(HINSTANCE instance, ChatClient& client) {
     // Each new client window goes on top, so they are made bottom first.
     if (options.welcome && options.welcomeBehindRooms) CreateWelcome(instance, client);
     client.rooms.reserve(static_cast<std::size_t>(options.rooms));
-    for (int number = options.rooms; number >= 1; --number) client.rooms.push_back(CreateRoom(instance, client, number));
+    for (int number = options.rooms; number >= 1; --number)
+        client.rooms.push_back(CreateRoom(instance, client, number));
     if (options.welcome && !options.welcomeBehindRooms) CreateWelcome(instance, client);
     if (options.decoy) CreateDecoy(instance, client);
 

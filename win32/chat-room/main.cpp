@@ -1,11 +1,11 @@
 // chat-room.exe: a stand-in for the chat client, with its frame, chat rooms and welcome window.
+#include <shellapi.h>
+
 #include <string>
 #include <vector>
 
 #include "win32/chat-room/chat_room.h"
 #include "win32/common/ansi_text.h"
-
-#include <shellapi.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int count = 0;
@@ -18,7 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     hue::chatroom::ChatClient client;
     auto options = hue::chatroom::ParseOptions(arguments, error);
     if (!options) {
-        MessageBoxA(nullptr, (error + "\n\n" + hue::chatroom::kChatRoomUsage).c_str(), "chat-room", MB_ICONERROR);
+        MessageBoxA(nullptr, (error + "\n\n" + hue::chatroom::kChatRoomUsage).c_str(), "chat-room",
+                    MB_ICONERROR);
         return 2;
     }
     client.options = *options;

@@ -42,7 +42,8 @@ std::string ChatLineAsRtf(std::wstring_view screenName, std::wstring_view line, 
             auto [it, added] = colourIndex.try_emplace(key, static_cast<int>(colourIndex.size()) + 1);
             if (added) {
                 colourTable += "\\red" + std::to_string(style.colour.red) + "\\green" +
-                               std::to_string(style.colour.green) + "\\blue" + std::to_string(style.colour.blue) + ";";
+                               std::to_string(style.colour.green) + "\\blue" +
+                               std::to_string(style.colour.blue) + ";";
             }
             colour = it->second;
         }

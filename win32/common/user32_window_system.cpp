@@ -19,8 +19,8 @@ WindowHandle User32WindowSystem::FindWindowA(const char* className, const char* 
     return FromHwnd(::FindWindowA(className, windowName));
 }
 
-WindowHandle User32WindowSystem::FindWindowExA(WindowHandle parent, WindowHandle childAfter, const char* className,
-                                               const char* windowName) {
+WindowHandle User32WindowSystem::FindWindowExA(WindowHandle parent, WindowHandle childAfter,
+                                               const char* className, const char* windowName) {
     return FromHwnd(::FindWindowExA(ToHwnd(parent), ToHwnd(childAfter), className, windowName));
 }
 
@@ -45,9 +45,11 @@ int User32WindowSystem::GetWindowTextA(WindowHandle window, char* buffer, int ca
 }
 
 bool User32WindowSystem::SendMessageTimeoutA(WindowHandle window, unsigned message, std::uintptr_t wParam,
-                                             std::intptr_t lParam, unsigned flags, unsigned timeoutMilliseconds) {
+                                             std::intptr_t lParam, unsigned flags,
+                                             unsigned timeoutMilliseconds) {
     DWORD_PTR result = 0;
-    return ::SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, flags, timeoutMilliseconds, &result) != 0;
+    return ::SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, flags, timeoutMilliseconds,
+                                 &result) != 0;
 }
 
 std::string User32WindowSystem::Utf8ToAnsi(std::string_view utf8) { return WideToAnsi(Utf8ToWide(utf8)); }

@@ -10,7 +10,9 @@ struct ButtonState {
     HFONT font = nullptr;
 };
 
-ButtonState* StateOf(HWND button) { return reinterpret_cast<ButtonState*>(GetWindowLongPtrW(button, GWLP_USERDATA)); }
+ButtonState* StateOf(HWND button) {
+    return reinterpret_cast<ButtonState*>(GetWindowLongPtrW(button, GWLP_USERDATA));
+}
 
 void Click(HWND button) {
     SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),

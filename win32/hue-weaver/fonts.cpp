@@ -56,8 +56,9 @@ HFONT CreateControlFont(const ui::FontSpec& font, int dpi) {
     const double points = font.face.empty() ? 8.25 : font.points;
     const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
     const std::wstring face = InstalledFace(font.face);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, font.italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, font.italic, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face.c_str());
 }
 
 }  // namespace hue::win32

@@ -58,7 +58,8 @@ HWND windowMovedByOtherButton = nullptr;
 LRESULT CALLBACK EndMoveOnOtherButtonUp(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
     if (code >= 0 && windowMovedByOtherButton &&
-        (message->message == WM_RBUTTONUP || message->message == WM_MBUTTONUP || message->message == WM_XBUTTONUP)) {
+        (message->message == WM_RBUTTONUP || message->message == WM_MBUTTONUP ||
+         message->message == WM_XBUTTONUP)) {
         PostMessageW(windowMovedByOtherButton, WM_LBUTTONUP, 0, message->lParam);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -86,8 +87,10 @@ bool Form1::Create() {
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance_;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 32, 32, 0));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 16, 16, 0));
+    wc.hIcon =
+        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 32, 32, 0));
+    wc.hIconSm =
+        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 16, 16, 0));
     wc.hbrBackground = nullptr;  // the gradient paints everything
     wc.lpszClassName = kFormClass;
     if (!RegisterClassExW(&wc)) return false;
@@ -97,13 +100,13 @@ bool Form1::Create() {
     // restore and close it.
     const std::wstring caption = Utf8ToWide(ui::kForm1.caption);
     window_ = CreateWindowExW(WS_EX_APPWINDOW, kFormClass, caption.c_str(),
-                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
-                              instance_, this);
+                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+                              nullptr, instance_, this);
     if (!window_) return false;
     dpi_ = static_cast<int>(GetDpiForWindow(window_));
     if (dpi_ <= 0) dpi_ = 96;
-    const ui::PixelRect start = ui::TwipsRectToPixels(ui::kForm1.left, ui::kForm1.top, ui::kForm1.width,
-                                                      ui::kForm1.height, dpi_);
+    const ui::PixelRect start =
+        ui::TwipsRectToPixels(ui::kForm1.left, ui::kForm1.top, ui::kForm1.width, ui::kForm1.height, dpi_);
     SetWindowPos(window_, nullptr, start.left, start.top, start.Width(), start.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     CreateControls();
@@ -119,9 +122,9 @@ void Form1::CreateControls() {
         if (!windowClass) continue;
         const std::wstring caption = Utf8ToWide(spec.caption);
         const DWORD exStyle = spec.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
-        controls_[index] = CreateWindowExW(exStyle, windowClass, caption.c_str(), StyleOf(spec), 0, 0, 0, 0, window_,
-                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
-                                           instance_, nullptr);
+        controls_[index] = CreateWindowExW(
+            exStyle, windowClass, caption.c_str(), StyleOf(spec), 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance_, nullptr);
         if (spec.kind == ControlKind::Slider) {
             SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS | SIF_PAGE, 0, kSliderMax, 0, 0, 0};
             SetScrollInfo(controls_[index], SB_CTL, &range, FALSE);
@@ -174,7 +177,8 @@ void Form1::MoveFocus(bool backwards) {
     const auto current = ControlOf(GetFocus());
     auto at = current ? std::find(order.begin(), order.end(), *current) : order.end();
     std::size_t index = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin());
-    if (at != order.end()) index = backwards ? (index + order.size() - 1) % order.size() : (index + 1) % order.size();
+    if (at != order.end())
+        index = backwards ? (index + order.size() - 1) % order.size() : (index + 1) % order.size();
     SetFocus(Handle(order[index]));
 }
 
@@ -192,7 +196,8 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form ? form->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return form ? form->HandleMessage(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -204,7 +209,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;  // the repaint covers everything, so erasing first would only flicker
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) {
-                if (const auto control = ControlOf(reinterpret_cast<HWND>(lParam))) ui::OnClick(*this, *control);
+                if (const auto control = ControlOf(reinterpret_cast<HWND>(lParam)))
+                    ui::OnClick(*this, *control);
             }
             return 0;
         case WM_HSCROLL:
@@ -255,7 +261,8 @@ LRESULT Form1::OnControlColour(HDC dc, HWND control) {
         SetBkColor(dc, ToColorRef(ui::Spec(*id).background.value_or(0)));
         return reinterpret_cast<LRESULT>(optionBrush_);
     }
-    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
 }
 
 void Form1::OnScroll(HWND slider, int request) {
@@ -311,7 +318,8 @@ void Form1::OnMouseUp(LPARAM lParam) {
     const ControlId pressed = *pressedLabel_;
     pressedLabel_.reset();
     ::ReleaseCapture();
-    const auto hit = ui::WindowlessControlAt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), dpi_);
+    const auto hit =
+        ui::WindowlessControlAt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), dpi_);
     if (hit == pressed) ui::OnClick(*this, pressed);
 }
 
@@ -358,7 +366,8 @@ void Form1::PaintWindowless(HDC dc) {
         const HGDIOBJ oldFont = SelectObject(dc, fonts_[index]);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ToColorRef(spec->textColour.value_or(0)));
-        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
+                  DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
         SelectObject(dc, oldFont);
     }
 }
@@ -392,7 +401,8 @@ Text Form1::GetText(ControlId textBox) {
     text.reserve(wide.size());
     for (std::size_t i = 0; i < wide.size(); ++i) {
         const char32_t unit = wide[i];
-        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000) {
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+            wide[i + 1] < 0xE000) {
             text += 0x10000 + ((unit - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00);
         } else {
             text += unit;
@@ -421,7 +431,9 @@ void Form1::SendSysCommand(std::uintptr_t wParam) {
     SendMessageA(window_, WM_SYSCOMMAND, static_cast<WPARAM>(wParam), reinterpret_cast<LPARAM>(&zero));
 }
 
-void Form1::SetWindowPosTopmost() { SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE); }
+void Form1::SetWindowPosTopmost() {
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
 
 void Form1::Minimise() { ShowWindow(window_, SW_MINIMIZE); }
 
@@ -439,7 +451,8 @@ ui::TwipsSize Form1::ScreenSize() {
 ui::TwipsSize Form1::WindowSize() {
     RECT rect;
     GetWindowRect(window_, &rect);
-    return {static_cast<float>(Twips(rect.right - rect.left)), static_cast<float>(Twips(rect.bottom - rect.top))};
+    return {static_cast<float>(Twips(rect.right - rect.left)),
+            static_cast<float>(Twips(rect.bottom - rect.top))};
 }
 
 void Form1::SetLeft(float twips) {
@@ -451,7 +464,8 @@ void Form1::SetLeft(float twips) {
 void Form1::SetTop(float twips) {
     RECT rect;
     GetWindowRect(window_, &rect);
-    SetWindowPos(window_, nullptr, rect.left, Pixels(twips), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, rect.left, Pixels(twips), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The surface keeps only what the gradient uses: boxes drawn with a solid pen inside their
@@ -507,7 +521,8 @@ void Form1::WaitForEvents(ui::Clock::time_point deadline) {
     if (remaining <= ui::Clock::duration::zero()) return;
     // Rounded up: waking before the deadline would only cost another check.
     const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(remaining).count();
-    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(milliseconds), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(milliseconds), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
 }
 
 ui::Clock::time_point Form1::Now() { return ui::Clock::now(); }

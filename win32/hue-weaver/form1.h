@@ -12,7 +12,7 @@ namespace hue::win32 {
 // The window Form1: its controls made from the control table, its surface, and the window layer
 // the handlers work through.
 class Form1 final : public ui::Form {
-public:
+  public:
     explicit Form1(HINSTANCE instance);
     ~Form1() override;
     Form1(const Form1&) = delete;
@@ -54,7 +54,7 @@ public:
     [[noreturn]] void EndProgram() override;
     WindowSystem& ChatClient() override { return chatClient_; }
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
