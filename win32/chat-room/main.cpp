@@ -1,5 +1,4 @@
 // chat-room.exe: a stand-in for the chat client, with its frame, chat rooms and welcome window.
-#include <shellapi.h>
 
 #include <string>
 #include <vector>

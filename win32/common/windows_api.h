@@ -8,3 +8,5 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// Left out by WIN32_LEAN_AND_MEAN, and it needs <windows.h> first.
+#include <shellapi.h>
