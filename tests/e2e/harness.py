@@ -22,7 +22,6 @@ def environment():
     if not display_file.exists():
         raise RuntimeError('the virtual display is not up (tests/wine/display up %s)' % BUILD)
     env['DISPLAY'] = display_file.read_text().strip()
-    env['HUE_TEST_DISPLAY'] = '1'
     return env
 
 
