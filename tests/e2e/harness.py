@@ -117,6 +117,7 @@ class Session:
         self.transcript_path.write_bytes(b'')
         self.chat_room = None
         self.tool = None
+        self.helpers = []
         if chat_room is not None:
             windows_path = 'Z:' + str(self.transcript_path).replace('/', '\\')
             self.chat_room = wine('chat-room.exe', '--transcript', windows_path, '--geometry', '0,0,560,420',
@@ -140,7 +141,7 @@ class Session:
         return self
 
     def __exit__(self, *_):
-        for process in (self.tool, self.chat_room):
+        for process in (self.tool, self.chat_room, *self.helpers):
             if process and process.poll() is None:
                 process.kill()
                 process.wait(timeout=10)
@@ -204,8 +205,14 @@ class Session:
 
     def paste_into(self, control, text):
         """Puts text on the clipboard and pastes it into a control with Ctrl+V."""
-        subprocess.run(['xclip', '-selection', 'clipboard', '-i'], input=text.encode('utf-8'), env=environment(),
-                       check=True, timeout=30)
+        # xclip serves the clipboard until stopped; it runs in the foreground with no inherited output,
+        # so it cannot hold the test runner's pipes open, and the session stops it.
+        server = subprocess.Popen(['xclip', '-quiet', '-selection', 'clipboard', '-i'], stdin=subprocess.PIPE,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=environment())
+        server.stdin.write(text.encode('utf-8'))
+        server.stdin.close()
+        self.helpers.append(server)
+        time.sleep(0.3)
         self.click(control)
         self.key('ctrl+v')
 
