@@ -41,8 +41,13 @@ ChatRoomProcess::ChatRoomProcess(const std::vector<std::wstring>& arguments) {
         return;
     }
     WaitForInputIdle(process_.hProcess, 20000);
-    for (int i = 0; i < 200 && !FindWindowW(L"AOL Frame25", nullptr); ++i) Sleep(50);
-    started_ = FindWindowW(L"AOL Frame25", nullptr) != nullptr;
+    // The frame is shown once all its client windows are made.
+    auto ready = [] {
+        const HWND frame = FindWindowW(L"AOL Frame25", nullptr);
+        return frame && IsWindowVisible(frame);
+    };
+    for (int i = 0; i < 400 && !ready(); ++i) Sleep(50);
+    started_ = ready();
 }
 
 ChatRoomProcess::~ChatRoomProcess() {
