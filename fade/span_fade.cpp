@@ -84,8 +84,9 @@ namespace detail {
 
 std::size_t SpanMarkupLength(TextView slice, bool wavy, WaveCounter counter) {
     std::size_t length = slice.size() * kGroupLength;
-    // Utf8Length without branches, so the compiler can vectorise the pass: one byte, plus one from
-    // U+0080, U+0800 and U+10000 each; code points beyond U+10FFFF are written as U+FFFD, 3 bytes.
+    // The UTF-8 length of each character, without branches so the compiler can vectorise the pass:
+    // one byte, plus one from U+0080, U+0800 and U+10000 each; WriteUtf8 writes code points beyond
+    // U+10FFFF as U+FFFD, in 3 bytes.
     for (char32_t c : slice) {
         length += 1u + (c >= 0x80) + (c >= 0x800) + (c >= 0x10000) - (c > 0x10FFFF);
     }

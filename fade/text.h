@@ -17,11 +17,6 @@ using TextView = std::u32string_view;
 using Markup = std::string;
 using MarkupView = std::string_view;
 
-constexpr std::size_t Utf8Length(char32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 3;  // written as U+FFFD
-    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-}
-
 // Writes `c` at `out` and returns the position after it. Code points beyond U+10FFFF and lone
 // surrogates cannot come from valid UTF-8 or UTF-16 and are written as U+FFFD.
 inline char* WriteUtf8(char* out, char32_t c) {

@@ -86,7 +86,7 @@ constexpr const ControlSpec& Spec(ControlId id) { return kControls[static_cast<s
 constexpr bool IsWindowless(ControlKind kind) {
     return kind == ControlKind::Swatch || kind == ControlKind::Label;
 }
-constexpr bool CanTakeFocus(const ControlSpec& spec) { return !IsWindowless(spec.kind) && !spec.hidden; }
+constexpr bool CanTakeFocus(const ControlSpec& row) { return !IsWindowless(row.kind) && !row.hidden; }
 
 // Sliders and swatches of the five colour groups (1 to 5), and the option buttons with their tags.
 struct ColourGroup {

@@ -10,16 +10,16 @@ PixelRect TwipsRectToPixels(int left, int top, int width, int height, int dpi) {
 }
 
 PixelRect ControlRect(ControlId id, int dpi) {
-    const ControlSpec& spec = Spec(id);
-    return TwipsRectToPixels(spec.left, spec.top, spec.width, spec.height, dpi);
+    const ControlSpec& row = Spec(id);
+    return TwipsRectToPixels(row.left, row.top, row.width, row.height, dpi);
 }
 
 PixelRect FormRect(int dpi) { return TwipsRectToPixels(0, 0, kForm1.width, kForm1.height, dpi); }
 
 std::vector<ControlId> TabOrder() {
     std::vector<ControlId> order;
-    for (const ControlSpec& spec : kControls) {
-        if (CanTakeFocus(spec)) order.push_back(spec.id);
+    for (const ControlSpec& row : kControls) {
+        if (CanTakeFocus(row)) order.push_back(row.id);
     }
     std::sort(order.begin(), order.end(),
               [](ControlId a, ControlId b) { return Spec(a).tabIndex < Spec(b).tabIndex; });
@@ -27,9 +27,9 @@ std::vector<ControlId> TabOrder() {
 }
 
 std::optional<ControlId> WindowlessControlAt(int x, int y, int dpi) {
-    for (const ControlSpec& spec : kControls) {
-        if (!IsWindowless(spec.kind)) continue;
-        if (ControlRect(spec.id, dpi).Contains(x, y)) return spec.id;
+    for (const ControlSpec& row : kControls) {
+        if (!IsWindowless(row.kind)) continue;
+        if (ControlRect(row.id, dpi).Contains(x, y)) return row.id;
     }
     return std::nullopt;
 }

@@ -32,9 +32,9 @@ const char* FocusedControl(HWND window) {
 int main(int argc, char** argv) {
     const char* command = argc > 1 ? argv[1] : "";
     if (std::strcmp(command, "layout") == 0) {
-        for (const hue::ui::ControlSpec& spec : hue::ui::kControls) {
-            const hue::ui::PixelRect r = hue::ui::ControlRect(spec.id, 96);
-            std::printf("%.*s %d %d %d %d\n", static_cast<int>(spec.name.size()), spec.name.data(), r.left,
+        for (const hue::ui::ControlSpec& row : hue::ui::kControls) {
+            const hue::ui::PixelRect r = hue::ui::ControlRect(row.id, 96);
+            std::printf("%.*s %d %d %d %d\n", static_cast<int>(row.name.size()), row.name.data(), r.left,
                         r.top, r.right, r.bottom);
         }
         return 0;

@@ -24,14 +24,14 @@ TEST(Layout, TwipsToPixelsRoundsToTheNearestPixel) {
 TEST(Layout, EveryControlLiesInsideTheWindowAtEveryDpi) {
     for (int dpi : {96, 120, 144, 192}) {
         const PixelRect window = FormRect(dpi);
-        for (const ControlSpec& spec : kControls) {
-            const PixelRect rect = ControlRect(spec.id, dpi);
-            EXPECT_GE(rect.left, 0) << spec.name;
-            EXPECT_GE(rect.top, 0) << spec.name;
-            EXPECT_LE(rect.right, window.right) << spec.name << " at " << dpi;
-            EXPECT_LE(rect.bottom, window.bottom) << spec.name << " at " << dpi;
-            EXPECT_GT(rect.Width(), 0) << spec.name;
-            EXPECT_GT(rect.Height(), 0) << spec.name;
+        for (const ControlSpec& row : kControls) {
+            const PixelRect rect = ControlRect(row.id, dpi);
+            EXPECT_GE(rect.left, 0) << row.name;
+            EXPECT_GE(rect.top, 0) << row.name;
+            EXPECT_LE(rect.right, window.right) << row.name << " at " << dpi;
+            EXPECT_LE(rect.bottom, window.bottom) << row.name << " at " << dpi;
+            EXPECT_GT(rect.Width(), 0) << row.name;
+            EXPECT_GT(rect.Height(), 0) << row.name;
         }
     }
 }

@@ -5,7 +5,7 @@
 
 namespace hue::win32 {
 
-// The font a control's spec asks for at the given DPI, or the nearest installed substitute
+// The font a control's row asks for at the given DPI, or the nearest installed substitute
 // (Wine, for one, ships none of Impact, Times New Roman or MS Sans Serif). An empty face is the
 // window's default font. The caller owns the font.
 HFONT CreateControlFont(const ui::FontSpec& font, int dpi);

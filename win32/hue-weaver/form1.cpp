@@ -35,15 +35,15 @@ const wchar_t* WindowClassOf(ControlKind kind) {
     }
 }
 
-DWORD StyleOf(const ui::ControlSpec& spec) {
-    DWORD style = WS_CHILD | (spec.hidden ? 0 : WS_VISIBLE) | (ui::CanTakeFocus(spec) ? WS_TABSTOP : 0);
-    switch (spec.kind) {
+DWORD StyleOf(const ui::ControlSpec& row) {
+    DWORD style = WS_CHILD | (row.hidden ? 0 : WS_VISIBLE) | (ui::CanTakeFocus(row) ? WS_TABSTOP : 0);
+    switch (row.kind) {
         case ControlKind::Option:
             // The options form one group of auto radio buttons: it starts at the first of them in
             // stacking order and ends at the control after the last.
-            return style | BS_AUTORADIOBUTTON | (spec.id == ControlId::Option5 ? WS_GROUP : 0);
+            return style | BS_AUTORADIOBUTTON | (row.id == ControlId::Option5 ? WS_GROUP : 0);
         case ControlKind::TextBox:
-            return style | ES_AUTOHSCROLL | (spec.id == ControlId::Text2 ? WS_GROUP : 0);
+            return style | ES_AUTOHSCROLL | (row.id == ControlId::Text2 ? WS_GROUP : 0);
         case ControlKind::Slider:
             return style | SBS_HORZ;
         default:
@@ -115,21 +115,21 @@ bool Form1::Create() {
 
 void Form1::CreateControls() {
     const COLORREF labelBackground = GetSysColor(COLOR_BTNFACE);
-    for (const ui::ControlSpec& spec : ui::kControls) {
-        const auto index = static_cast<std::size_t>(spec.id);
+    for (const ui::ControlSpec& row : ui::kControls) {
+        const auto index = static_cast<std::size_t>(row.id);
         backColours_[index] = static_cast<ColourValue>(labelBackground);
-        const wchar_t* windowClass = WindowClassOf(spec.kind);
+        const wchar_t* windowClass = WindowClassOf(row.kind);
         if (!windowClass) continue;
-        const std::wstring caption = Utf8ToWide(spec.caption);
-        const DWORD exStyle = spec.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
+        const std::wstring caption = Utf8ToWide(row.caption);
+        const DWORD exStyle = row.kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0;
         controls_[index] = CreateWindowExW(
-            exStyle, windowClass, caption.c_str(), StyleOf(spec), 0, 0, 0, 0, window_,
+            exStyle, windowClass, caption.c_str(), StyleOf(row), 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance_, nullptr);
-        if (spec.kind == ControlKind::Slider) {
+        if (row.kind == ControlKind::Slider) {
             SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS | SIF_PAGE, 0, kSliderMax, 0, 0, 0};
             SetScrollInfo(controls_[index], SB_CTL, &range, FALSE);
         }
-        if (spec.kind == ControlKind::TextBox) SendMessageW(controls_[index], EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+        if (row.kind == ControlKind::TextBox) SendMessageW(controls_[index], EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     }
     // The control listed first lies above: stack them in table order, top first.
     HWND above = HWND_TOP;
@@ -142,12 +142,12 @@ void Form1::CreateControls() {
 }
 
 void Form1::LayOut() {
-    for (const ui::ControlSpec& spec : ui::kControls) {
-        const auto index = static_cast<std::size_t>(spec.id);
+    for (const ui::ControlSpec& row : ui::kControls) {
+        const auto index = static_cast<std::size_t>(row.id);
         if (fonts_[index]) DeleteObject(fonts_[index]);
-        fonts_[index] = CreateControlFont(spec.font, dpi_);
+        fonts_[index] = CreateControlFont(row.font, dpi_);
         if (!controls_[index]) continue;
-        const ui::PixelRect rect = ui::ControlRect(spec.id, dpi_);
+        const ui::PixelRect rect = ui::ControlRect(row.id, dpi_);
         MoveWindow(controls_[index], rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
         SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[index]), TRUE);
     }
@@ -350,22 +350,22 @@ void Form1::OnPaint() {
 
 void Form1::PaintWindowless(HDC dc) {
     // Bottom of the stack first, so the controls listed earlier end up on top.
-    for (auto spec = ui::kControls.rbegin(); spec != ui::kControls.rend(); ++spec) {
-        if (!ui::IsWindowless(spec->kind)) continue;
-        const auto index = static_cast<std::size_t>(spec->id);
-        const ui::PixelRect r = ui::ControlRect(spec->id, dpi_);
+    for (auto row = ui::kControls.rbegin(); row != ui::kControls.rend(); ++row) {
+        if (!ui::IsWindowless(row->kind)) continue;
+        const auto index = static_cast<std::size_t>(row->id);
+        const ui::PixelRect r = ui::ControlRect(row->id, dpi_);
         RECT rect{r.left, r.top, r.right, r.bottom};
-        if (spec->kind == ControlKind::Swatch) {
+        if (row->kind == ControlKind::Swatch) {
             const HBRUSH brush = CreateSolidBrush(ToColorRef(backColours_[index]));
             FillRect(dc, &rect, brush);
             DeleteObject(brush);
             continue;
         }
         // Transparent labels: only the letters are drawn.
-        const std::wstring caption = Utf8ToWide(spec->caption);
+        const std::wstring caption = Utf8ToWide(row->caption);
         const HGDIOBJ oldFont = SelectObject(dc, fonts_[index]);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, ToColorRef(spec->textColour.value_or(0)));
+        SetTextColor(dc, ToColorRef(row->textColour.value_or(0)));
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
                   DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
         SelectObject(dc, oldFont);
