@@ -8,7 +8,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / 'tests' / 'e2e'))
-from harness import BIN, Session, wait_until, wine  # noqa: E402
+from harness import BIN, Session, environment, wait_until, wine  # noqa: E402
 
 
 def resident_kib(name):
@@ -46,7 +46,7 @@ def main():
                 before = len(session.lines())
                 started = time.monotonic()
                 subprocess.run(['xdotool', 'mousemove', *map(str, session.centre('SSCommand1')), 'click', '1'],
-                               env=__import__('harness').environment(), check=True)
+                               env=environment(), check=True)
                 wait_until(lambda: len(session.lines()) > before, timeout=30, interval=0.005)
                 times.append(time.monotonic() - started)
             print('Send Chat, %5d characters: press to transcript %s s (median %.3f s)' %

@@ -131,10 +131,10 @@ class Chrome(unittest.TestCase):
     def test_minimise_and_restore_keep_gradient_and_topmost(self):
         for control in ('SSCommand8', 'Label2'):
             self.session.click(control, dx=6, dy=8)
-            wait_until(lambda: probe_state()['iconic'] == '1', timeout=5, what='minimised by ' + control)
+            wait_until(lambda: probe_state().get('iconic') == '1', timeout=5, what='minimised by ' + control)
             from harness import wine
             wine('ui-probe.exe', 'restore')
-            state = wait_until(lambda: (s := probe_state())['iconic'] == '0' and s, timeout=5, what='restored')
+            state = wait_until(lambda: (s := probe_state()).get('iconic') == '0' and s, timeout=5, what='restored')
             self.assertEqual(state['topmost'], '1')
             self.session.refresh_box()
             shot = Screenshot()

@@ -48,7 +48,7 @@ DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given
     return 0;
 }
 
-HWND InnerControl(HWND host);
+HWND InnerControl(HWND host) { return reinterpret_cast<HWND>(GetWindowLongPtrA(host, GWLP_USERDATA)); }
 
 void AppendToConversation(HWND host, const std::string& rtf) {
     const HWND conversation = InnerControl(host);
@@ -92,8 +92,6 @@ void ShowLine(const ChatClient& client, const Room& room, const std::wstring& li
 // The chat client's "RICHCNTL" is a host for an inner control: a rich edit that shows the
 // conversation (created read-only), or a plain edit as the input box. Wine's rich edit takes over a
 // minute to lay out a single line of 800 KB, while its edit control takes a quarter of a second.
-HWND InnerControl(HWND host) { return reinterpret_cast<HWND>(GetWindowLongPtrA(host, GWLP_USERDATA)); }
-
 LRESULT CALLBACK InputEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // Enter typed by a person into the input box posts it, as Enter sent from outside does.
     if (message == WM_CHAR && wParam == 13) {

@@ -30,4 +30,33 @@ std::string WideToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide);
 std::string WideToAnsi(std::wstring_view wide) { return FromWide(CP_ACP, wide); }
 std::wstring AnsiToWide(std::string_view ansi) { return ToWide(CP_ACP, ansi); }
 
+Text WideToText(std::wstring_view wide) {
+    Text text;
+    text.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const char32_t unit = wide[i];
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+            wide[i + 1] < 0xE000) {
+            text += 0x10000 + ((unit - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00);
+        } else {
+            text += unit;
+        }
+    }
+    return text;
+}
+
+std::wstring TextToWide(TextView text) {
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (char32_t c : text) {
+        if (c >= 0x10000) {
+            wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+            wide += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<wchar_t>(c);
+        }
+    }
+    return wide;
+}
+
 }  // namespace hue::win32

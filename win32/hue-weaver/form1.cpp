@@ -216,7 +216,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
@@ -252,15 +252,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT Form1::OnControlColour(HDC dc, HWND control) {
+LRESULT Form1::OnControlColour(UINT message, HDC dc, HWND control) {
     const auto id = ControlOf(control);
     if (id && ui::Spec(*id).kind == ControlKind::Option) {
         SetTextColor(dc, ToColorRef(ui::Spec(*id).textColour.value_or(0xFFFFFF)));
         SetBkColor(dc, ToColorRef(ui::Spec(*id).background.value_or(0)));
         return reinterpret_cast<LRESULT>(optionBrush_);
     }
-    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                          reinterpret_cast<LPARAM>(control));
+    return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
 }
 
 void Form1::OnScroll(HWND slider, int request) {
@@ -345,32 +344,11 @@ Text Form1::GetText(ControlId textBox) {
     const HWND box = Handle(textBox);
     std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
     wide.resize(static_cast<std::size_t>(GetWindowTextW(box, wide.data(), static_cast<int>(wide.size()))));
-    // UTF-16 to code points: a surrogate pair is one character.
-    Text text;
-    text.reserve(wide.size());
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        const char32_t unit = wide[i];
-        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-            wide[i + 1] < 0xE000) {
-            text += 0x10000 + ((unit - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00);
-        } else {
-            text += unit;
-        }
-    }
-    return text;
+    return WideToText(wide);
 }
 
 void Form1::SetText(ControlId textBox, TextView text) {
-    std::wstring wide;
-    for (char32_t c : text) {
-        if (c >= 0x10000) {
-            wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
-            wide += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            wide += static_cast<wchar_t>(c);
-        }
-    }
-    SetWindowTextW(Handle(textBox), wide.c_str());
+    SetWindowTextW(Handle(textBox), TextToWide(text).c_str());
 }
 
 void Form1::ReleaseCapture() { ::ReleaseCapture(); }

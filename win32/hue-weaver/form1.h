@@ -65,7 +65,7 @@ class Form1 final : public ui::Form {
     void OnScroll(HWND slider, int request);
     void OnMouseDown(UINT message, LPARAM lParam);
     void OnMouseUp(LPARAM lParam);
-    LRESULT OnControlColour(HDC dc, HWND control);
+    LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void MoveFocus(bool backwards);
     std::optional<ui::ControlId> ControlOf(HWND control) const;
     HWND Handle(ui::ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
